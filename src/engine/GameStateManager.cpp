@@ -1,0 +1,18 @@
+#include "engine/GameStateManager.hpp"
+
+void GameStateManager::RegisterState(GameState* state)
+{
+    state->SetManager(this);
+    myStates[state->GetID()] = state;
+}
+
+GameState* GameStateManager::GetState(GameStateID id) const
+{
+    return myStates.at(id);
+}
+
+void GameStateManager::SetActiveState(GameStateID id)
+{
+    myActiveState = GetState(id);
+    myActiveState->SetRunning(true);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gfx/Color.hpp"
+
+#include <SFML/Graphics/Image.hpp>
+#include <memory>
+#include <string>
+
+namespace sf
+{
+class Texture;
+}
+
+namespace gfx
+{
+// A picture whose pixels stay readable (GetPixel) after it is loaded. The texture that sprites
+// draw is made from the pixels on first use, which needs a display; loading and reading pixels
+// do not.
+class Image
+{
+public:
+    Image();
+    Image(unsigned int width, unsigned int height, const Color& color = Color(0, 0, 0, 255));
+    ~Image();
+    Image(Image&&) noexcept;
+    Image& operator=(Image&&) noexcept;
+
+    // On failure the image is left empty (0 x 0) and SFML says why on standard error.
+    bool LoadFromFile(const std::string& path);
+    bool SaveToFile(const std::string& path) const;
+    void Create(unsigned int width, unsigned int height, const Color& color);
+
+    unsigned int GetWidth() const;
+    unsigned int GetHeight() const;
+    // Transparent black outside the picture.
+    Color GetPixel(unsigned int x, unsigned int y) const;
+    void SetPixel(unsigned int x, unsigned int y, const Color& color);
+    // Smooth images are filtered when scaled or turned; images start smooth.
+    void SetSmooth(bool smooth);
+    bool IsSmooth() const { return mySmooth; }
+
+    // The texture for drawing, null for an empty image.
+    const sf::Texture* GetTexture() const;
+
+private:
+    sf::Image myPixels;
+    bool mySmooth = true;
+    mutable std::unique_ptr<sf::Texture> myTexture;
+    mutable bool myTextureStale = true;
+};
+} // namespace gfx

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gfx/Color.hpp"
+#include "gfx/View.hpp"
+
+#include <SFML/Graphics/RenderStates.hpp>
+
+namespace sf
+{
+class Drawable;
+class RenderTarget;
+} // namespace sf
+
+namespace gfx
+{
+class Drawable;
+
+// Something to draw into: the window or an off-screen image.
+//
+// Draw keeps a stack of transforms, as SFML 1.x kept OpenGL's matrix stack: while a drawable's
+// Render runs, everything it draws is placed in that drawable's frame.
+class RenderTarget
+{
+public:
+    RenderTarget(const RenderTarget&) = delete;
+    RenderTarget& operator=(const RenderTarget&) = delete;
+
+    void Clear(const Color& color = Color(0, 0, 0, 255));
+    void Draw(const Drawable& drawable);
+    // The view stays in force until the next SetView.
+    void SetView(const View& view);
+    const View& GetView() const { return myView; }
+    unsigned int GetWidth() const;
+    unsigned int GetHeight() const;
+
+    // For the layer's own drawables: draws SFML geometry in the frame of the drawable being
+    // rendered, with that drawable's blend mode.
+    void DrawNative(const sf::Drawable& native);
+
+protected:
+    RenderTarget() = default;
+    ~RenderTarget() = default;
+
+    virtual sf::RenderTarget& GetNative() = 0;
+    virtual const sf::RenderTarget& GetNative() const = 0;
+
+private:
+    View myView;
+    sf::RenderStates myStates;
+};
+} // namespace gfx

@@ -1,0 +1,217 @@
+#include "gfx/Shape.hpp"
+
+#include "gfx/RenderTarget.hpp"
+
+#include <cmath>
+
+namespace gfx
+{
+namespace
+{
+constexpr unsigned int CirclePoints = 40;
+constexpr double Pi = 3.141592653589793;
+
+// Unit normal (p1.y - p2.y, p2.x - p1.x) / |p2 - p1| of the edge from p1 to p2; false for a
+// zero-length edge.
+bool EdgeNormal(const Vector2f& p1, const Vector2f& p2, Vector2f& normal)
+{
+    normal = Vector2f(p1.y - p2.y, p2.x - p1.x);
+    const float length = std::sqrt(normal.x * normal.x + normal.y * normal.y);
+    if (length == 0.f)
+    {
+        return false;
+    }
+    normal /= length;
+    return true;
+}
+} // namespace
+
+Shape Shape::Rectangle(const Vector2f& p1, const Vector2f& p2, const Color& color, float outline,
+                       const Color& outlineColor)
+{
+    Shape shape;
+    shape.AddPoint(Vector2f(p1.x, p1.y), color, outlineColor);
+    shape.AddPoint(Vector2f(p2.x, p1.y), color, outlineColor);
+    shape.AddPoint(Vector2f(p2.x, p2.y), color, outlineColor);
+    shape.AddPoint(Vector2f(p1.x, p2.y), color, outlineColor);
+    shape.SetOutlineWidth(outline);
+    return shape;
+}
+
+Shape Shape::Circle(const Vector2f& center, float radius, const Color& color, float outline,
+                    const Color& outlineColor)
+{
+    Shape shape;
+    for (unsigned int i = 0; i < CirclePoints; ++i)
+    {
+        const double angle = i * 2.0 * Pi / CirclePoints;
+        const Vector2f offset(static_cast<float>(std::cos(angle)) * radius,
+                              static_cast<float>(std::sin(angle)) * radius);
+        shape.AddPoint(center + offset, color, outlineColor);
+    }
+    shape.SetOutlineWidth(outline);
+    return shape;
+}
+
+void Shape::AddPoint(const Vector2f& position, const Color& color, const Color& outlineColor)
+{
+    myPoints.push_back(Point{position, color, outlineColor});
+    myNeedsRebuild = true;
+}
+
+unsigned int Shape::GetNbPoints() const
+{
+    return static_cast<unsigned int>(myPoints.size());
+}
+
+void Shape::SetPointPosition(unsigned int index, const Vector2f& position)
+{
+    myPoints.at(index).Position = position;
+    myNeedsRebuild = true;
+}
+
+void Shape::SetPointColor(unsigned int index, const Color& color)
+{
+    myPoints.at(index).FillColor = color;
+    myNeedsRebuild = true;
+}
+
+void Shape::SetPointOutlineColor(unsigned int index, const Color& color)
+{
+    myPoints.at(index).OutlineColor = color;
+    myNeedsRebuild = true;
+}
+
+const Vector2f& Shape::GetPointPosition(unsigned int index) const
+{
+    return myPoints.at(index).Position;
+}
+
+const Color& Shape::GetPointColor(unsigned int index) const
+{
+    return myPoints.at(index).FillColor;
+}
+
+const Color& Shape::GetPointOutlineColor(unsigned int index) const
+{
+    return myPoints.at(index).OutlineColor;
+}
+
+void Shape::SetOutlineWidth(float width)
+{
+    myOutlineWidth = width;
+    myNeedsRebuild = true;
+}
+
+void Shape::EnableFill(bool enable)
+{
+    myFillEnabled = enable;
+}
+
+void Shape::EnableOutline(bool enable)
+{
+    myOutlineEnabled = enable;
+}
+
+void Shape::Render(RenderTarget& target) const
+{
+    if (myPoints.size() < 2)
+    {
+        return;
+    }
+    if (myNeedsRebuild || myBuiltColor != GetColor())
+    {
+        Rebuild();
+    }
+    if (myFillEnabled)
+    {
+        target.DrawNative(myFill);
+    }
+    if (myOutlineEnabled && myOutlineWidth != 0.f)
+    {
+        target.DrawNative(myOutline);
+    }
+}
+
+void Shape::Rebuild() const
+{
+    const Color tint = GetColor();
+    const Vector2f centroid = Centroid();
+
+    // The centre's colour is the mean of the points' colours.
+    float sum[4] = {0.f, 0.f, 0.f, 0.f};
+    for (const Point& point : myPoints)
+    {
+        sum[0] += point.FillColor.r;
+        sum[1] += point.FillColor.g;
+        sum[2] += point.FillColor.b;
+        sum[3] += point.FillColor.a;
+    }
+    const float count = static_cast<float>(myPoints.size());
+    const Color centerColor(
+        static_cast<sf::Uint8>(sum[0] / count), static_cast<sf::Uint8>(sum[1] / count),
+        static_cast<sf::Uint8>(sum[2] / count), static_cast<sf::Uint8>(sum[3] / count));
+
+    myFill.clear();
+    myFill.append(sf::Vertex(centroid, centerColor * tint));
+    for (const Point& point : myPoints)
+    {
+        myFill.append(sf::Vertex(point.Position, point.FillColor * tint));
+    }
+    myFill.append(sf::Vertex(myPoints.front().Position, myPoints.front().FillColor * tint));
+
+    myOutline.clear();
+    for (std::size_t i = 0; i <= myPoints.size(); ++i)
+    {
+        const std::size_t index = i % myPoints.size();
+        const Point& point = myPoints[index];
+        const Vector2f outer = point.Position + OutlineDirection(index, centroid) * myOutlineWidth;
+        myOutline.append(sf::Vertex(point.Position, point.OutlineColor * tint));
+        myOutline.append(sf::Vertex(outer, point.OutlineColor * tint));
+    }
+
+    myBuiltColor = tint;
+    myNeedsRebuild = false;
+}
+
+Vector2f Shape::Centroid() const
+{
+    Vector2f sum(0.f, 0.f);
+    for (const Point& point : myPoints)
+    {
+        sum += point.Position;
+    }
+    return sum / static_cast<float>(myPoints.size());
+}
+
+// The outline corner at a point lies on the bisector of its two edge normals n1 and n2, at the
+// distance that keeps both edges of the outline one width away from the polygon's edges:
+// (n1 + n2) / (1 + n1 . n2) has the length 1 / cos(theta / 2) where theta is the angle between
+// the normals, and its projection on each normal is 1. It points away from the centroid.
+Vector2f Shape::OutlineDirection(std::size_t index, const Vector2f& centroid) const
+{
+    const std::size_t count = myPoints.size();
+    const Vector2f& previous = myPoints[(index + count - 1) % count].Position;
+    const Vector2f& current = myPoints[index].Position;
+    const Vector2f& next = myPoints[(index + 1) % count].Position;
+
+    Vector2f n1;
+    Vector2f n2;
+    if (!EdgeNormal(previous, current, n1) || !EdgeNormal(current, next, n2))
+    {
+        return Vector2f(0.f, 0.f);
+    }
+    const float factor = 1.f + n1.x * n2.x + n1.y * n2.y;
+    if (factor == 0.f)
+    {
+        return Vector2f(0.f, 0.f);
+    }
+    Vector2f direction = (n1 + n2) / factor;
+    const Vector2f fromCentroid = current - centroid;
+    if (fromCentroid.x * direction.x + fromCentroid.y * direction.y < 0.f)
+    {
+        direction = -direction;
+    }
+    return direction;
+}
+} // namespace gfx
