@@ -1,5 +1,8 @@
 #include "support/TestApp.hpp"
 
+#include <chrono>
+#include <thread>
+
 namespace testing_support
 {
 TestApp::TestApp(unsigned int width, unsigned int height)
@@ -10,6 +13,28 @@ TestApp::TestApp(unsigned int width, unsigned int height)
       myImages("resources/"), myApp{myWindow.get(), &myManager, &myImages}
 {
     myManager.SetApp(&myApp);
+    DrainStartupEvents();
+}
+
+void TestApp::DrainStartupEvents()
+{
+    // A new window reports that it was mapped, sized, focused and entered; tests want to see
+    // only the events they queue, so wait until the system has gone quiet for a moment.
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(500);
+    auto lastEvent = Clock::now();
+    gfx::Event event;
+    while (Clock::now() < deadline && Clock::now() - lastEvent < std::chrono::milliseconds(30))
+    {
+        if (myWindow->GetEvent(event))
+        {
+            lastEvent = Clock::now();
+        }
+        else
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
 }
 
 void TestApp::Resize(unsigned int width, unsigned int height)

@@ -1,0 +1,42 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build and the tests need,
+# when any is missing. Needs root, or sudo.
+
+PULSESTAGE_PACKAGES=(
+    cmake g++ make
+    libsfml-dev fonts-dejavu-core
+    libgtest-dev libbenchmark-dev
+    xvfb xauth
+)
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "${PULSESTAGE_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "pulsestage: missing packages: ${missing[*]}; run as root or install sudo" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "pulsestage: missing packages: ${missing[*]}; this needs a Debian system with apt-get" >&2
+        return 1
+    fi
+
+    echo "pulsestage: installing ${missing[*]}"
+    if ! "${sudo[@]}" apt-get update -qq ||
+        ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+        echo "pulsestage: could not install ${missing[*]}" >&2
+        return 1
+    fi
+}
