@@ -23,7 +23,8 @@ using PulseGeneratorID = std::string;
 //   offset + factor * sin(timeFactor * time + phaseOffset * 2 * pi)
 // GetPulse reads the four parameters only through their virtual getters, so a subclass reshapes
 // the wave by overriding the getters alone. A generator is a value: a copy has its own clock,
-// starting where the original's stood. It is destroyed only through its own type.
+// starting where the original's stood. Scenes own generators and variations through pointers of
+// this type, so the destructor is virtual.
 class PulseGenerator : public AbstractPulseGenerator, public Updatable
 {
 public:
@@ -31,6 +32,9 @@ public:
     // offset: centre value. The name is only a label.
     PulseGenerator(PulseGeneratorID id, float timeFactor, float phaseOffset, float factor,
                    float offset);
+    virtual ~PulseGenerator() = default;
+    PulseGenerator(const PulseGenerator&) = default;
+    PulseGenerator& operator=(const PulseGenerator&) = default;
 
     float GetPulse() const override;
     void Update(float elapsedTime) override { myTime += elapsedTime; }
