@@ -39,7 +39,24 @@ void TestApp::DrainStartupEvents()
 
 void TestApp::Resize(unsigned int width, unsigned int height)
 {
+    const bool changes = myWindow->GetWidth() != width || myWindow->GetHeight() != height;
     myWindow->SetSize(width, height);
+    // The system reports the new size later; waiting for its event here keeps it from arriving
+    // after a later resize and taking the window back to this size.
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(2);
+    gfx::Event event;
+    bool reported = !changes;
+    while (!reported && Clock::now() < deadline)
+    {
+        if (!myWindow->GetEvent(event))
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            continue;
+        }
+        reported = event.type == gfx::Event::Resized && event.size.width == width &&
+                   event.size.height == height;
+    }
     Push(Resized(width, height));
 }
 

@@ -23,7 +23,8 @@ public:
 
     // Queues a synthetic event ahead of the system's.
     void Push(const gfx::Event& event) { myWindow->PushEvent(event); }
-    // Resizes the real window and queues the Resized event the scene reacts to.
+    // Resizes the real window, waits for the system to report it and queues the Resized event
+    // the scene reacts to. Call it with no events queued: it takes events until the report.
     void Resize(unsigned int width, unsigned int height);
 
 private:

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "gameobjects/MyString.hpp"
+#include "gameobjects/Updatable.hpp"
+#include "gfx/Drawable.hpp"
+#include "pulse/PulseVariation.hpp"
+
+#include <string>
+
+// A text label that turns, scales and darkens to the beat. The pulses act on the inner text
+// only; the label's own transform, set by its owner, stays as it is.
+class BouncingString : public gfx::Drawable, public Updatable
+{
+public:
+    // The generators must outlive the label.
+    BouncingString(const std::string& Text, const PulseGenerator* MainBeatRotation,
+                   const PulseGenerator* MainBeatScale, const PulseGenerator* MainBeatShade);
+
+    void Update(float elapsedTime) override;
+
+    float TimeFactor;
+    PulseVariation Rotation;
+    PulseVariation Scale;
+    PulseVariation Shade;
+    MyString String;
+
+private:
+    void Render(gfx::RenderTarget& Target) const override;
+
+    float time;
+};

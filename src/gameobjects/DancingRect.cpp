@@ -1,0 +1,34 @@
+#include "gameobjects/DancingRect.hpp"
+
+#include "gameobjects/Shade.hpp"
+#include "gfx/RenderTarget.hpp"
+
+DancingRect::DancingRect(const PulseGenerator* MainBeatRotation,
+                         const PulseGenerator* MainBeatScale, const PulseGenerator* MainBeatShade)
+    : TimeFactor(10.0f), Rotation(MainBeatRotation, 1.0f, 0.0f, 1.0f, 0.0f),
+      Scale(MainBeatScale, 1.0f, 0.0f, 1.0f, 0.0f), Shade(MainBeatShade, 1.0f, 0.0f, 1.0f, 0.0f),
+      time(0.0f)
+{
+    const gfx::Vector2f half(0.5f, 0.5f);
+    Rect = gfx::Shape::Rectangle(-half, half, gfx::Color(255, 255, 255, 255), 0.0f,
+                                 gfx::Color(0, 0, 0, 255));
+    Rect.SetCenter(0.0f, 0.0f);
+}
+
+void DancingRect::Update(float elapsedTime)
+{
+    time += elapsedTime;
+    Rotation.Update(elapsedTime);
+    Shade.Update(elapsedTime);
+    Scale.Update(elapsedTime);
+
+    Rect.SetColor(ApplyShade(GetColor(), Shade.GetPulse()));
+    Rect.SetRotation(Rotation.GetPulse());
+    const float scale = Scale.GetPulse();
+    Rect.SetScale(scale, scale);
+}
+
+void DancingRect::Render(gfx::RenderTarget& Target) const
+{
+    Target.Draw(Rect);
+}

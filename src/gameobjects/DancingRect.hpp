@@ -1,0 +1,30 @@
+#pragma once
+
+#include "gameobjects/Updatable.hpp"
+#include "gfx/Drawable.hpp"
+#include "gfx/Shape.hpp"
+#include "pulse/PulseVariation.hpp"
+
+// A unit square that turns, scales and darkens to the beat inside a transform its owner sets
+// once. Copies follow the same generators and keep their own clocks.
+class DancingRect : public gfx::Drawable, public Updatable
+{
+public:
+    // The generators must outlive the rectangle.
+    DancingRect(const PulseGenerator* MainBeatRotation, const PulseGenerator* MainBeatScale,
+                const PulseGenerator* MainBeatShade);
+    DancingRect(const DancingRect&) = default;
+
+    void Update(float elapsedTime) override;
+
+    float TimeFactor;
+    PulseVariation Rotation;
+    PulseVariation Scale;
+    PulseVariation Shade;
+
+private:
+    void Render(gfx::RenderTarget& Target) const override;
+
+    gfx::Shape Rect;
+    float time;
+};

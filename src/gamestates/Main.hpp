@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/GameState.hpp"
+#include "gfx/Clock.hpp"
+
+#include <list>
+
+namespace gfx
+{
+class Sprite;
+class View;
+} // namespace gfx
+
+class Background;
+class BouncingString;
+class Container;
+class PulseGenerator;
+class PulseVariation;
+class Shelf;
+class Updatable;
+
+namespace gamestates
+{
+// The scene where everything moves to one beat: a swaying grid of rectangles behind a level with
+// two shelves and a figure the arrow keys steer, under an interface of pulsing labels and a
+// spinning cursor. It builds all of its objects in Initialize and destroys them in Cleanup.
+class Main final : public GameState
+{
+public:
+    Main();
+
+    void Initialize() override;
+    void Cleanup() override;
+    void Update() override;
+    void EventHandling(gfx::Event Event) override;
+    void Render(gfx::RenderTarget& Target) override;
+
+private:
+    friend class MainProbe;
+
+    void InitContainers();
+    void OnResize(float width, float height);
+    void setupContainer(float width, float height);
+    void MoveFigur(float x, float y);
+    void HandleKeyPress();
+    void UpdateReadout();
+    void UpdateFigurHover();
+
+    Background* myBackground = nullptr;
+    gfx::View* myBackgroundView = nullptr;
+    gfx::View* myLevelView = nullptr;
+    gfx::View* myUIView = nullptr;
+    BouncingString* myFPS = nullptr;
+    BouncingString* myHallo = nullptr;
+    BouncingString* myAWESOME = nullptr;
+    Shelf* myShelf1 = nullptr;
+    Shelf* myShelf2 = nullptr;
+    gfx::Sprite* myShelfItem = nullptr;
+    gfx::Sprite* myCursor = nullptr;
+    gfx::Sprite* myFigur = nullptr;
+    gfx::Clock myClock;
+    PulseGenerator* myMainBeat = nullptr;
+    PulseVariation* myMainBeatRotation = nullptr;
+    PulseVariation* myMainBeatScale = nullptr;
+    PulseVariation* myMainBeatShade = nullptr;
+    Container* myTopLeft = nullptr;
+    Container* myTopCenter = nullptr;
+    Container* myTopRight = nullptr;
+    Container* myCenterLeft = nullptr;
+    Container* myCenterCenter = nullptr;
+    Container* myCenterRight = nullptr;
+    Container* myBottomLeft = nullptr;
+    Container* myBottomCenter = nullptr;
+    Container* myBottomRight = nullptr;
+    std::list<Updatable*>* myUpdatables = nullptr;
+};
+} // namespace gamestates

@@ -1,0 +1,340 @@
+#include "gamestates/Main.hpp"
+
+#include "gamestates/MainProbe.hpp"
+#include "gfx/Image.hpp"
+#include "gfx/Randomizer.hpp"
+#include "main/FrameLoop.hpp"
+#include "support/FrameDriver.hpp"
+#include "support/ManualTime.hpp"
+#include "support/Pixels.hpp"
+#include "support/TestApp.hpp"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace testing_support;
+using gamestates::Main;
+using gamestates::MainProbe;
+
+namespace
+{
+const float StartHalfHeight = 600.0f * 500.0f / 1024.0f;
+
+void ExpectVector(const gfx::Vector2f& actual, float x, float y)
+{
+    EXPECT_FLOAT_EQ(actual.x, x);
+    EXPECT_FLOAT_EQ(actual.y, y);
+}
+
+// The main scene in a 1024 x 600 window, on a replaced clock, registered and initialised.
+class MainScene : public ::testing::Test
+{
+protected:
+    MainScene()
+    {
+        gfx::Randomizer::SetSeed(7);
+        app.Manager().RegisterState(scene.get());
+        scene->Initialize();
+    }
+
+    ~MainScene() override
+    {
+        if (scene)
+        {
+            scene->Cleanup();
+        }
+    }
+
+    // Runs frames of the given length with the given events queued before the first.
+    void Frames(int count, float seconds, std::initializer_list<gfx::Event> events = {})
+    {
+        const std::vector<gfx::Event> queued(events);
+        RunFrames(app, *scene, count,
+                  [&](int frame)
+                  {
+                      time.Advance(seconds);
+                      if (frame == 0)
+                      {
+                          for (const gfx::Event& event : queued)
+                          {
+                              app.Push(event);
+                          }
+                      }
+                  });
+    }
+
+    // The window pixel over a point of the level.
+    static gfx::Vector2f PixelOver(const gfx::View& view, const gfx::Vector2f& level)
+    {
+        const gfx::FloatRect rect = view.GetRect();
+        return gfx::Vector2f((level.x - rect.Left) * 1024.0f / rect.GetWidth(),
+                             (level.y - rect.Top) * 600.0f / rect.GetHeight());
+    }
+
+    ManualTime time;
+    TestApp app;
+    std::unique_ptr<Main> scene = std::make_unique<Main>();
+    MainProbe probe{*scene};
+};
+} // namespace
+
+TEST_F(MainScene, StartWindowLayout)
+{
+    const gfx::Vector2f anchors[] = {{0, 0},      {512, 0}, {1024, 0},  {0, 300},   {512, 300},
+                                     {1024, 300}, {0, 600}, {512, 600}, {1024, 600}};
+    const auto* expected = anchors;
+    for (const Container* anchor : probe.Anchors())
+    {
+        ExpectVector(anchor->GetPosition(), expected->x, expected->y);
+        ++expected;
+    }
+    ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, StartHalfHeight);
+    ExpectVector(probe.LevelView().GetHalfSize(), 500.0f, StartHalfHeight);
+    ExpectVector(probe.LevelView().GetCenter(), 0.0f, 0.0f);
+    ExpectVector(probe.UIView().GetCenter(), 512.0f, 300.0f);
+    ExpectVector(probe.UIView().GetHalfSize(), 512.0f, 300.0f);
+
+    ExpectVector(probe.LabelOrigin(probe.FPS(), probe.TopLeft()), 100.0f, 100.0f);
+    ExpectVector(probe.LabelOrigin(probe.Hallo(), probe.TopRight()), 924.0f, 100.0f);
+    ExpectVector(probe.LabelOrigin(probe.Awesome(), probe.BottomCenter()), 512.0f, 500.0f);
+}
+
+TEST_F(MainScene, ObjectsAreLinkedAsTheSceneNeedsThem)
+{
+    ASSERT_EQ(probe.TopLeft().size(), 10u);
+    EXPECT_EQ(probe.TopLeft().back(), &probe.Cursor());
+    EXPECT_EQ(probe.TopRight().size(), 1u);
+    EXPECT_EQ(probe.BottomCenter().size(), 1u);
+    EXPECT_TRUE(probe.BottomRight().empty());
+    for (int i = 0; i < 5; ++i)
+    {
+        for (Shelf* shelf : {&probe.Shelf1(), &probe.Shelf2()})
+        {
+            ASSERT_EQ(shelf->GetSlot(i)->size(), 1u);
+            EXPECT_EQ(shelf->GetSlot(i)->front(), &probe.ShelfItem());
+        }
+    }
+    EXPECT_EQ(probe.Updatables(), probe.UpdateOrder());
+    // The item fills one unit square of its slot whatever the picture's size.
+    const gfx::Vector2f itemSize = probe.ShelfItem().GetSize();
+    EXPECT_FLOAT_EQ(itemSize.x, 1.0f);
+    EXPECT_FLOAT_EQ(itemSize.y, 1.0f);
+}
+
+TEST_F(MainScene, ResizeFitsTheLongerSideAndKeepsTheLevelCentre)
+{
+    Frames(1, 0.25f, {gfx::Event(KeyPressed(gfx::Keyboard::Right))});
+    const gfx::Vector2f centre = probe.LevelView().GetCenter();
+
+    app.Resize(600, 1024);
+    Frames(1, 0.0f, {KeyReleased(gfx::Keyboard::Right)});
+    ExpectVector(probe.BackgroundView().GetHalfSize(), 600.0f * 500.0f / 1024.0f, 500.0f);
+    ExpectVector(probe.LevelView().GetHalfSize(), 600.0f * 500.0f / 1024.0f, 500.0f);
+    ExpectVector(probe.LevelView().GetCenter(), centre.x, centre.y);
+    ExpectVector(probe.UIView().GetHalfSize(), 300.0f, 512.0f);
+
+    app.Resize(800, 800);
+    Frames(1, 0.0f);
+    ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, 500.0f);
+    ExpectVector(probe.LevelView().GetHalfSize(), 500.0f, 500.0f);
+    ExpectVector(probe.BottomRight().GetPosition(), 800.0f, 800.0f);
+}
+
+TEST_F(MainScene, ArrowKeysMoveTheFigureAndTheLevelViewAt200UnitsPerSecond)
+{
+    Frames(4, 0.25f, {KeyPressed(gfx::Keyboard::Right)});
+
+    ExpectVector(probe.Figur().GetPosition(), 200.0f, 0.0f);
+    ExpectVector(probe.LevelView().GetCenter(), 200.0f, 0.0f);
+}
+
+TEST_F(MainScene, OppositeArrowKeysCancelAndPerpendicularOnesMoveDiagonally)
+{
+    Frames(2, 0.5f, {KeyPressed(gfx::Keyboard::Up), KeyPressed(gfx::Keyboard::Down)});
+    ExpectVector(probe.Figur().GetPosition(), 0.0f, 0.0f);
+
+    Frames(1, 0.5f, {KeyReleased(gfx::Keyboard::Down), KeyPressed(gfx::Keyboard::Left)});
+    ExpectVector(probe.Figur().GetPosition(), -100.0f, -100.0f);
+}
+
+TEST_F(MainScene, PageKeysZoomOnlyTheBackgroundUntilTheNextResize)
+{
+    Frames(1, 0.01f, {KeyPressed(gfx::Keyboard::PageUp)});
+    ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f / 1.1f, StartHalfHeight / 1.1f);
+    ExpectVector(probe.LevelView().GetHalfSize(), 500.0f, StartHalfHeight);
+
+    Frames(1, 0.01f, {KeyReleased(gfx::Keyboard::PageUp), KeyPressed(gfx::Keyboard::PageDown)});
+    EXPECT_NEAR(probe.BackgroundView().GetHalfSize().x, 500.0f, 1e-3f);
+
+    // Both held: every key press applies both zooms, which cancel.
+    Frames(1, 0.01f, {KeyPressed(gfx::Keyboard::PageUp), KeyPressed(gfx::Keyboard::PageUp)});
+    EXPECT_NEAR(probe.BackgroundView().GetHalfSize().x, 500.0f, 1e-3f);
+
+    Frames(1, 0.01f, {KeyReleased(gfx::Keyboard::PageDown), KeyPressed(gfx::Keyboard::A)});
+    app.Resize(1024, 600);
+    Frames(1, 0.01f);
+    ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, StartHalfHeight);
+}
+
+TEST_F(MainScene, EscapeStopsTheSceneBeforeTheZoomKeysAreRead)
+{
+    Frames(1, 0.01f,
+           {KeyPressed(gfx::Keyboard::PageUp), KeyPressed(gfx::Keyboard::Escape),
+            KeyPressed(gfx::Keyboard::A)});
+
+    EXPECT_FALSE(scene->IsRunning());
+    // Only the press before Escape zoomed.
+    ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f / 1.1f, StartHalfHeight / 1.1f);
+}
+
+TEST_F(MainScene, EscapeEndsTheProgramWithTheSceneCleanedUp)
+{
+    app.Manager().SetActiveState("main");
+    time.Advance(0.01);
+    app.Push(KeyPressed(gfx::Keyboard::Escape));
+
+    EXPECT_EQ(RunFrameLoop(app.GetApp()), 0);
+
+    // The loop has cleaned the scene up (a second Cleanup would free everything twice, which
+    // the sanitizer build reports); only destroying it is left.
+    scene.reset();
+}
+
+TEST_F(MainScene, CursorFollowsTheMouseAndLeavesAndEntersWithIt)
+{
+    Frames(1, 0.01f, {MouseMoved(300, 200), MouseLeft()});
+    EXPECT_EQ(std::count(probe.TopLeft().begin(), probe.TopLeft().end(), &probe.Cursor()), 0);
+    ExpectVector(probe.Cursor().GetPosition(), 300.0f, 200.0f);
+
+    Frames(1, 0.01f, {MouseMoved(310, 210), MouseEntered()});
+    EXPECT_EQ(std::count(probe.TopLeft().begin(), probe.TopLeft().end(), &probe.Cursor()), 1);
+    EXPECT_EQ(probe.TopLeft().back(), &probe.Cursor());
+
+    Frames(1, 0.01f, {MouseEntered()});
+    EXPECT_EQ(std::count(probe.TopLeft().begin(), probe.TopLeft().end(), &probe.Cursor()), 2);
+}
+
+TEST_F(MainScene, CursorSpinsOnceASecondAndPulsesWithTheScaleBeat)
+{
+    Frames(1, 0.25f);
+    EXPECT_FLOAT_EQ(probe.Cursor().GetRotation(), 90.0f);
+    const float scale = probe.Cursor().GetScale().x;
+    EXPECT_GE(scale, 0.9f);
+    EXPECT_LE(scale, 1.1f);
+    EXPECT_NE(scale, 1.0f);
+}
+
+TEST_F(MainScene, FigureIsOpaqueOnlyOverItsOpaquePixels)
+{
+    // The figure's picture has alpha 255 on its body, 200 on the scarf's loose end
+    // (x 47 to 51, y 25 to 28) and 128 in its shadow (x 13 to 19, y 90 to 92).
+    const gfx::Vector2f topLeft = probe.Figur().GetPosition() - probe.Figur().GetCenter();
+    const auto alphaWithMouseOver = [&](float localX, float localY)
+    {
+        const gfx::Vector2f pixel =
+            PixelOver(probe.LevelView(), topLeft + gfx::Vector2f(localX, localY));
+        Frames(1, 0.01f, {MouseMoved(static_cast<int>(pixel.x), static_cast<int>(pixel.y))});
+        return probe.Figur().GetColor().a;
+    };
+
+    EXPECT_EQ(alphaWithMouseOver(49.5f, 26.5f), 255);
+    EXPECT_EQ(alphaWithMouseOver(16.5f, 91.5f), 128);
+    EXPECT_EQ(alphaWithMouseOver(-20.0f, 10.0f), 128);
+    EXPECT_EQ(alphaWithMouseOver(32.0f, 48.0f), 255);
+}
+
+TEST_F(MainScene, ReadoutShowsTheTruncatedFrameRate)
+{
+    Frames(1, 0.016f);
+    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 62");
+
+    // A frame measured as taking no time has no finite rate: the last read-out stays.
+    Frames(1, 0.0f);
+    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 62");
+}
+
+TEST_F(MainScene, LabelsTurnAboutTheMiddleOfTheirText)
+{
+    Frames(1, 0.1f);
+    for (const BouncingString* label : {&probe.FPS(), &probe.Hallo(), &probe.Awesome()})
+    {
+        const gfx::Vector2f middle = label->String.GetLocalSize() * 0.5f;
+        ExpectVector(label->String.GetCenter(), middle.x, middle.y);
+    }
+}
+
+TEST_F(MainScene, CanBeInitialisedAgainAfterCleanup)
+{
+    gfx::Image* figure = app.Images().Get("figur.png");
+    scene->Cleanup();
+    EXPECT_GT(figure->GetWidth(), 0u) << "images belong to the image manager";
+
+    scene->Initialize();
+    Frames(2, 0.02f);
+    EXPECT_NE(app.Images().Get("figur.png"), figure) << "the pictures are loaded anew";
+}
+
+namespace
+{
+bool IsLight(const gfx::Color& color)
+{
+    return color.r > 200 && color.g > 200 && color.b > 200;
+}
+
+// How many light (text) pixels lie within the given distance of a window point.
+int LightPixelsNear(const gfx::Image& image, int x, int y, int distance)
+{
+    int count = 0;
+    for (int py = std::max(0, y - distance); py <= std::min(599, y + distance); ++py)
+    {
+        for (int px = std::max(0, x - distance); px <= std::min(1023, x + distance); ++px)
+        {
+            count += IsLight(image.GetPixel(px, py)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+} // namespace
+
+TEST_F(MainScene, FrameShowsGridFigureShelfBoxAndLabels)
+{
+    Frames(30, 1.0f / 60.0f);
+    const gfx::Image frame =
+        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene->Render(target); });
+
+    // The grid covers the whole window: no clear colour is left.
+    EXPECT_EQ(CountPixels(frame, gfx::Color(0, 128, 128, 255)), 0u);
+    const gfx::Color corner = frame.GetPixel(5, 595);
+    EXPECT_GT(corner.b, 140);
+    EXPECT_LT(corner.r, 110);
+
+    // The first shelf's box stands tall and narrow right of the figure: from about x 576 to 653
+    // and y 146 to 402, its 5-unit black outline outside that.
+    const gfx::Color black(0, 0, 0, 255);
+    EXPECT_EQ(frame.GetPixel(573, 270), black);
+    EXPECT_EQ(frame.GetPixel(655, 270), black);
+    EXPECT_EQ(frame.GetPixel(615, 143), black);
+    EXPECT_EQ(frame.GetPixel(615, 405), black);
+    EXPECT_NE(frame.GetPixel(615, 270), black);
+    EXPECT_NE(frame.GetPixel(573, 130), black);
+
+    EXPECT_GT(LightPixelsNear(frame, 100, 100, 40), 50) << "FPS label";
+    EXPECT_GT(LightPixelsNear(frame, 924, 100, 40), 50) << "Hallo label";
+    EXPECT_GT(LightPixelsNear(frame, 512, 500, 40), 50) << "long label";
+    EXPECT_EQ(LightPixelsNear(frame, 300, 300, 40), 0);
+}
+
+TEST_F(MainScene, ZoomingFarOutUncoversTheClearColourAroundTheGrid)
+{
+    for (int i = 0; i < 12; ++i)
+    {
+        Frames(1, 0.01f,
+               {KeyPressed(gfx::Keyboard::PageDown), KeyReleased(gfx::Keyboard::PageDown)});
+    }
+    const gfx::Image frame =
+        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene->Render(target); });
+
+    EXPECT_EQ(frame.GetPixel(2, 300), gfx::Color(0, 128, 128, 255));
+    EXPECT_NE(frame.GetPixel(512, 300), gfx::Color(0, 128, 128, 255));
+}
