@@ -1,6 +1,9 @@
+#include "gamestates/Main.hpp"
+
 #include "engine/App.hpp"
 #include "engine/GameStateManager.hpp"
 #include "engine/ImageManager.hpp"
+#include "gamestates/TestBoundedMovement.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
 
@@ -15,5 +18,9 @@ int main(int, char**)
         new gfx::RenderWindow(gfx::VideoMode(1024, 600, 32), "SFML Window",
                               gfx::Style::Titlebar | gfx::Style::Resize | gfx::Style::Close,
                               gfx::WindowSettings(24, 8, 8));
+    app.mGameStateManager->RegisterState(new gamestates::Main);
+    app.mGameStateManager->RegisterState(new gamestates::TestBoundedMovement);
+    app.mGameStateManager->SetActiveState("TestBoundedMovement");
+    app.mGameStateManager->GetActiveState()->Initialize();
     return RunFrameLoop(app);
 }
