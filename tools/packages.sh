@@ -5,7 +5,7 @@ PULSESTAGE_PACKAGES=(
     cmake g++ make
     libsfml-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
-    xvfb xauth
+    libx11-dev xvfb xauth
 )
 
 ensure_packages() {
