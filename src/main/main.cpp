@@ -6,6 +6,7 @@
 #include "gamestates/TestBoundedMovement.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
+#include "main/Scenes.hpp"
 
 int main(int, char**)
 {
@@ -18,8 +19,7 @@ int main(int, char**)
         new gfx::RenderWindow(gfx::VideoMode(1024, 600, 32), "SFML Window",
                               gfx::Style::Titlebar | gfx::Style::Resize | gfx::Style::Close,
                               gfx::WindowSettings(24, 8, 8));
-    app.mGameStateManager->RegisterState(new gamestates::Main);
-    app.mGameStateManager->RegisterState(new gamestates::TestBoundedMovement);
+    RegisterScenes(*app.mGameStateManager);
     app.mGameStateManager->SetActiveState("TestBoundedMovement");
     app.mGameStateManager->GetActiveState()->Initialize();
     return RunFrameLoop(app);
