@@ -1,9 +1,6 @@
-#include "gamestates/Main.hpp"
-
 #include "engine/App.hpp"
 #include "engine/GameStateManager.hpp"
 #include "engine/ImageManager.hpp"
-#include "gamestates/TestBoundedMovement.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
 #include "main/Scenes.hpp"

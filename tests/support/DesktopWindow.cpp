@@ -1,0 +1,111 @@
+#include "support/DesktopWindow.hpp"
+
+#include <thread>
+
+// Xlib's macros (None, Bool, Status) clash with other headers: it stays in this file alone.
+#include <X11/Xlib.h>
+
+namespace testing_support
+{
+struct DesktopWindow::Connection
+{
+    Display* display = XOpenDisplay(nullptr);
+    ~Connection()
+    {
+        if (display)
+        {
+            XCloseDisplay(display);
+        }
+    }
+};
+
+namespace
+{
+std::optional<Window> FindTopLevel(Display* display, const std::string& title)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+    {
+        return std::nullopt;
+    }
+    std::optional<Window> found;
+    for (unsigned int i = 0; i < count && !found; ++i)
+    {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name)
+        {
+            if (title == name)
+            {
+                found = children[i];
+            }
+            XFree(name);
+        }
+    }
+    XFree(children);
+    return found;
+}
+
+XWindowAttributes Attributes(Display* display, Window window)
+{
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    return attributes;
+}
+} // namespace
+
+std::optional<DesktopWindow> DesktopWindow::WaitFor(const std::string& title,
+                                                    std::chrono::milliseconds limit)
+{
+    auto connection = std::make_unique<Connection>();
+    if (!connection->display)
+    {
+        return std::nullopt;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        if (const auto window = FindTopLevel(connection->display, title))
+        {
+            return DesktopWindow(std::move(connection), *window);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return std::nullopt;
+}
+
+DesktopWindow::DesktopWindow(std::unique_ptr<Connection> connection, unsigned long window)
+    : myConnection(std::move(connection)), myWindow(window)
+{
+}
+
+DesktopWindow::~DesktopWindow() = default;
+DesktopWindow::DesktopWindow(DesktopWindow&&) noexcept = default;
+DesktopWindow& DesktopWindow::operator=(DesktopWindow&&) noexcept = default;
+
+unsigned int DesktopWindow::GetWidth() const
+{
+    return static_cast<unsigned int>(Attributes(myConnection->display, myWindow).width);
+}
+
+unsigned int DesktopWindow::GetHeight() const
+{
+    return static_cast<unsigned int>(Attributes(myConnection->display, myWindow).height);
+}
+
+void DesktopWindow::RequestClose() const
+{
+    Display* display = myConnection->display;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = myWindow;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, myWindow, False, NoEventMask, &event);
+    XFlush(display);
+}
+} // namespace testing_support
