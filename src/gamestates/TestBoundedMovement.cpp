@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace gamestates
 {
@@ -19,6 +18,10 @@ constexpr float BodyRadius = 50.f;
 constexpr float BoundEndCatchRadius = 10.f;
 constexpr float LineThickness = 2.f;
 constexpr float CircleOutline = 2.f;
+// Drags and pans move things by at most about a view's size per mouse move, so while the view
+// stays below this size no coordinate can come near the float limit in any number of moves a
+// user can make.
+constexpr float MaxViewHalfSize = 1e12f;
 
 // The start configuration: the body moves down and to the right into a boundary whose front
 // faces up.
@@ -52,27 +55,12 @@ bool IsFinite(gfx::Vector2f v)
     return std::isfinite(v.x) && std::isfinite(v.y);
 }
 
-bool IsFinite(const gfx::Shape& shape)
-{
-    if (!IsFinite(shape.GetPosition()))
-    {
-        return false;
-    }
-    for (unsigned int i = 0; i < shape.GetNbPoints(); ++i)
-    {
-        if (!IsFinite(shape.GetPointPosition(i)))
-        {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A view that shows a finite, non-empty part of the scene the right way round.
+// A view that shows a non-empty part of the scene the right way round, and not too much of it.
 bool IsUsable(const gfx::View& view)
 {
     const gfx::Vector2f halfSize = view.GetHalfSize();
-    return IsFinite(view.GetCenter()) && IsFinite(halfSize) && halfSize.x > 0.f && halfSize.y > 0.f;
+    return halfSize.x > 0.f && halfSize.y > 0.f && halfSize.x <= MaxViewHalfSize &&
+           halfSize.y <= MaxViewHalfSize;
 }
 
 // Leaves the drawable where it is rather than drawing it at a NaN or an infinity.
@@ -321,8 +309,8 @@ void TestBoundedMovement::UpdateCorrectDest()
 void TestBoundedMovement::OnWheel(int delta)
 {
     // Zoom divides the half size by the factor: a step forwards magnifies by 1.1. Ten or more
-    // steps backwards at once give a factor of zero or below, and extreme zooms overflow;
-    // neither leaves a usable view, so such a step is dropped.
+    // steps backwards at once give a factor of zero or below, and zooming in or out without end
+    // leaves a view of no size or of a size where coordinates overflow: such a step is dropped.
     const gfx::View before = myView;
     myView.Zoom(static_cast<float>(1.0 + 0.1 * delta));
     if (!IsUsable(myView))
@@ -375,9 +363,6 @@ void TestBoundedMovement::OnMouseMoved(int x, int y)
     {
         return;
     }
-    // Far out in a zoomed-out view a move can overflow the coordinates; it is then undone as a
-    // whole rather than leave anything at a NaN or an infinity.
-    const TestBoundedMovement before = *this;
     gfx::Vector2f pos = ToScene(x, y);
     const gfx::Vector2f offset = pos - myLastCursor;
     switch (myGrab)
@@ -411,10 +396,6 @@ void TestBoundedMovement::OnMouseMoved(int x, int y)
         break;
     }
     myLastCursor = pos;
-    if (!HasFiniteGeometry())
-    {
-        *this = before;
-    }
 }
 
 gfx::Vector2f TestBoundedMovement::ToScene(int x, int y) const
@@ -425,13 +406,4 @@ gfx::Vector2f TestBoundedMovement::ToScene(int x, int y) const
                                                   static_cast<unsigned int>(y), &myView);
 }
 
-bool TestBoundedMovement::HasFiniteGeometry() const
-{
-    const gfx::Shape* const shapes[] = {&myCircleStart,  &myCircleDest,   &myCircleCorrectDest,
-                                        &myLineBound,    &myLineMovement, &myLineMovement1,
-                                        &myLineMovement2};
-    return IsUsable(myView) && IsFinite(myVector) && IsFinite(myLastCursor) &&
-           std::all_of(std::begin(shapes), std::end(shapes),
-                       [](const gfx::Shape* shape) { return IsFinite(*shape); });
-}
 } // namespace gamestates

@@ -50,8 +50,6 @@ private:
     void OnMouseMoved(int x, int y);
     // The scene point under a window pixel, through myView.
     gfx::Vector2f ToScene(int x, int y) const;
-    // Whether the view is usable and every position the scene draws or drags from is finite.
-    bool HasFiniteGeometry() const;
 
     float radius = 0.f;
     gfx::View myView;
