@@ -30,6 +30,8 @@ public:
     const PulseGenerator* MainBeatShade;
 
 private:
+    friend class BackgroundTestAccess;
+
     void Render(gfx::RenderTarget& Target) const override;
     DancingRect MakeRect(const gfx::Vector2f& cellCenter, const gfx::Vector2f& cellSize,
                          const gfx::Color& color) const;

@@ -39,6 +39,8 @@ public:
     PulseVariation Dance;
 
 private:
+    friend class ShelfTestAccess;
+
     void Render(gfx::RenderTarget& Target) const override;
 
     float mySlotMargin;
