@@ -1,6 +1,6 @@
 #include "gameobjects/BouncingString.hpp"
 
-#include "gameobjects/Shade.hpp"
+#include "gameobjects/Beat.hpp"
 #include "gfx/RenderTarget.hpp"
 
 BouncingString::BouncingString(const std::string& Text, const PulseGenerator* MainBeatRotation,
@@ -15,14 +15,7 @@ BouncingString::BouncingString(const std::string& Text, const PulseGenerator* Ma
 void BouncingString::Update(float elapsedTime)
 {
     time += elapsedTime;
-    Rotation.Update(elapsedTime);
-    Shade.Update(elapsedTime);
-    Scale.Update(elapsedTime);
-
-    String.SetColor(ApplyShade(GetColor(), Shade.GetPulse()));
-    String.SetRotation(Rotation.GetPulse());
-    const float scale = Scale.GetPulse();
-    String.SetScale(scale, scale);
+    FollowBeat(elapsedTime, Rotation, Shade, Scale, GetColor(), String);
 }
 
 void BouncingString::Render(gfx::RenderTarget& Target) const

@@ -1,6 +1,6 @@
 #include "gameobjects/DancingRect.hpp"
 
-#include "gameobjects/Shade.hpp"
+#include "gameobjects/Beat.hpp"
 #include "gfx/RenderTarget.hpp"
 
 DancingRect::DancingRect(const PulseGenerator* MainBeatRotation,
@@ -18,14 +18,7 @@ DancingRect::DancingRect(const PulseGenerator* MainBeatRotation,
 void DancingRect::Update(float elapsedTime)
 {
     time += elapsedTime;
-    Rotation.Update(elapsedTime);
-    Shade.Update(elapsedTime);
-    Scale.Update(elapsedTime);
-
-    Rect.SetColor(ApplyShade(GetColor(), Shade.GetPulse()));
-    Rect.SetRotation(Rotation.GetPulse());
-    const float scale = Scale.GetPulse();
-    Rect.SetScale(scale, scale);
+    FollowBeat(elapsedTime, Rotation, Shade, Scale, GetColor(), Rect);
 }
 
 void DancingRect::Render(gfx::RenderTarget& Target) const

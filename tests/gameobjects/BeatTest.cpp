@@ -1,4 +1,4 @@
-#include "gameobjects/Shade.hpp"
+#include "gameobjects/Beat.hpp"
 
 #include "support/Pixels.hpp"
 
