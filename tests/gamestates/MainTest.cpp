@@ -324,17 +324,3 @@ TEST_F(MainScene, FrameShowsGridFigureShelfBoxAndLabels)
     EXPECT_GT(LightPixelsNear(frame, 512, 500, 40), 50) << "long label";
     EXPECT_EQ(LightPixelsNear(frame, 300, 300, 40), 0);
 }
-
-TEST_F(MainScene, ZoomingFarOutUncoversTheClearColourAroundTheGrid)
-{
-    for (int i = 0; i < 12; ++i)
-    {
-        Frames(1, 0.01f,
-               {KeyPressed(gfx::Keyboard::PageDown), KeyReleased(gfx::Keyboard::PageDown)});
-    }
-    const gfx::Image frame =
-        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene->Render(target); });
-
-    EXPECT_EQ(frame.GetPixel(2, 300), gfx::Color(0, 128, 128, 255));
-    EXPECT_NE(frame.GetPixel(512, 300), gfx::Color(0, 128, 128, 255));
-}

@@ -111,18 +111,14 @@ TEST_F(TestBoundedMovementTest, SegmentsIntersectOnlyWithinBothRangesAndNeverWhe
     const float nan = std::nanf("");
     const Case cases[] = {
         {"crossing", {0, 0}, {10, 0}, {5, -5}, {5, 5}, true},
-        {"diagonals", {0, 0}, {10, 10}, {0, 10}, {10, 0}, true},
         {"touching at an end", {0, 0}, {10, 0}, {10, 0}, {10, 5}, true},
-        {"second segment starts past the first", {0, 0}, {10, 0}, {11, -5}, {11, 5}, false},
-        {"first segment ends short of the second", {0, 0}, {4, 0}, {5, -5}, {5, 5}, false},
-        {"collinear and overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false},
-        {"parallel", {0, 0}, {10, 5}, {0, 1}, {10, 6}, false},
-        {"vertical first segment", {0, 0}, {0, 10}, {-5, 5}, {5, 5}, true},
-        {"vertical first segment touching at an end", {0, 0}, {0, 10}, {0, 10}, {5, 10}, true},
-        {"vertical first segment too short", {0, 0}, {0, 4}, {-5, 5}, {5, 5}, false},
+        {"past the end", {0, 0}, {10, 0}, {11, -5}, {11, 5}, false},
+        {"short of the other", {0, 0}, {4, 0}, {5, -5}, {5, 5}, false},
+        {"collinear overlap", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false},
+        {"vertical first", {0, 0}, {0, 10}, {-5, 5}, {5, 5}, true},
+        {"vertical too short", {0, 0}, {0, 4}, {-5, 5}, {5, 5}, false},
         {"both vertical", {0, 0}, {0, 10}, {0, 5}, {0, 15}, false},
-        {"first segment a single point", {3, 3}, {3, 3}, {0, 3}, {5, 3}, false},
-        {"second segment a single point", {0, 0}, {10, 0}, {5, 0}, {5, 0}, false},
+        {"first a point", {3, 3}, {3, 3}, {0, 3}, {5, 3}, false},
         {"not a number", {nan, 0}, {10, 0}, {5, -5}, {5, 5}, false},
     };
     for (const Case& c : cases)
@@ -139,56 +135,26 @@ TEST_F(TestBoundedMovementTest, CorrectedDestinationStopsTheBodyAtTheBoundarysFr
         const char* name;
         gfx::Vector2f start, vector, p1, p2, expected;
     };
+    const gfx::Vector2f S(200, 100);
+    const gfx::Vector2f V(0, 300);
     const Case cases[] = {
         {"start configuration", {100, 100}, {300, 175}, Bound1, Bound2, {357.14f, 250.f}},
-        {"straight at the boundary", {200, 100}, {0, 300}, Bound1, Bound2, {200, 250}},
-        {"diagonally at the boundary", {100, 100}, {300, 300}, Bound1, Bound2, {250, 250}},
-        {"ending inside the stopping distance", {200, 100}, {0, 160}, Bound1, Bound2, {200, 250}},
-        {"ending exactly at the stopping distance",
-         {200, 100},
-         {0, 150},
-         Bound1,
-         Bound2,
-         {200, 250}},
-        {"band short of the boundary", {200, 100}, {0, 100}, Bound1, Bound2, {200, 200}},
-        {"start closer than the radius is pushed back",
-         {200, 270},
-         {0, 10},
-         Bound1,
-         Bound2,
-         {200, 250}},
-        {"start on the line is pushed back", {200, 300}, {0, 10}, Bound1, Bound2, {200, 250}},
-        {"from behind the body passes", {200, 400}, {0, -300}, Bound1, Bound2, {200, 100}},
-        {"heading to the front the body passes",
-         {300, 290},
-         {100, -30},
-         Bound1,
-         Bound2,
-         {400, 260}},
-        {"band beyond the boundary's end", {600, 100}, {0, 300}, Bound1, Bound2, {600, 400}},
-        {"short boundary inside the band",
-         {200, 100},
-         {0, 300},
-         {190, 300},
-         {210, 300},
-         {200, 400}},
-        {"boundary end touching a band edge",
-         {200, 100},
-         {0, 300},
-         {450, 300},
-         {250, 300},
-         {200, 250}},
-        {"boundary end just off a band edge",
-         {200, 100},
-         {0, 300},
-         {450, 300},
-         {251, 300},
-         {200, 400}},
-        {"reversed boundary from above", {200, 100}, {0, 300}, Bound2, Bound1, {200, 400}},
-        {"reversed boundary from below", {200, 400}, {0, -300}, Bound2, Bound1, {200, 350}},
-        {"slanted boundary", {300, 300}, {-200, -200}, {0, 400}, {400, 0}, {235.36f, 235.36f}},
-        {"zero-length boundary", {200, 100}, {0, 300}, {200, 300}, {200, 300}, {200, 400}},
-        {"zero movement", {200, 100}, {0, 0}, Bound1, Bound2, {200, 100}},
+        {"straight", S, V, Bound1, Bound2, {200, 250}},
+        {"inside the distance", S, {0, 160}, Bound1, Bound2, {200, 250}},
+        {"at the distance", S, {0, 150}, Bound1, Bound2, {200, 250}},
+        {"band short", S, {0, 100}, Bound1, Bound2, {200, 200}},
+        {"start too close", {200, 270}, {0, 10}, Bound1, Bound2, {200, 250}},
+        {"from behind", {200, 400}, {0, -300}, Bound1, Bound2, {200, 100}},
+        {"heading to the front", {300, 290}, {100, -30}, Bound1, Bound2, {400, 260}},
+        {"beyond the end", {600, 100}, V, Bound1, Bound2, {600, 400}},
+        {"inside the band", S, V, {190, 300}, {210, 300}, {200, 400}},
+        {"end on a band edge", S, V, {450, 300}, {250, 300}, {200, 250}},
+        {"end off a band edge", S, V, {450, 300}, {251, 300}, {200, 400}},
+        {"reversed, from above", S, V, Bound2, Bound1, {200, 400}},
+        {"reversed, from below", {200, 400}, {0, -300}, Bound2, Bound1, {200, 350}},
+        {"slanted", {300, 300}, {-200, -200}, {0, 400}, {400, 0}, {235.36f, 235.36f}},
+        {"zero-length boundary", S, V, {200, 300}, {200, 300}, {200, 400}},
+        {"zero movement", S, {0, 0}, Bound1, Bound2, S},
     };
     for (const Case& c : cases)
     {
@@ -196,7 +162,7 @@ TEST_F(TestBoundedMovementTest, CorrectedDestinationStopsTheBodyAtTheBoundarysFr
     }
 }
 
-TEST_F(TestBoundedMovementTest, MovementAlongTheBoundaryKeepsThePreviousCorrectedDestination)
+TEST_F(TestBoundedMovementTest, DegenerateAnglesAndOverflowKeepThePreviousCorrectedDestination)
 {
     const gfx::Vector2f previous = myProbe.Configure({200, 100}, {0, 300}, Bound1, Bound2);
 
@@ -210,33 +176,12 @@ TEST_F(TestBoundedMovementTest, MovementAlongTheBoundaryKeepsThePreviousCorrecte
                            (MathUtils::VectorLen(p2 - p1) * MathUtils::VectorLen(vector));
     ASSERT_GT(std::abs(cosAlpha), 1.f);
     EXPECT_EQ(myProbe.Configure(start, vector, p1, p2), previous);
-}
 
-TEST_F(TestBoundedMovementTest, OverflowingGeometryKeepsThePreviousCorrectedDestination)
-{
-    const gfx::Vector2f previous = myProbe.Configure({200, 100}, {0, 300}, Bound1, Bound2);
     EXPECT_EQ(myProbe.Configure({200, 100}, {0, 300}, {3e38f, 300}, {-3e38f, 300}), previous);
     EXPECT_TRUE(IsFinite(myProbe.Configure({-3e38f, 100}, {3e38f, 3e38f}, Bound1, Bound2)));
 }
 
 // --- Scene through the frame loop -------------------------------------------------------------
-
-TEST_F(TestBoundedMovementTest, StartsInItsStartConfiguration)
-{
-    EXPECT_EQ(myProbe.Start(), gfx::Vector2f(100, 100));
-    EXPECT_EQ(myProbe.Dest(), gfx::Vector2f(400, 275));
-    EXPECT_EQ(myProbe.Bound().GetP1(), Bound1);
-    EXPECT_EQ(myProbe.Bound().GetP2(), Bound2);
-    EXPECT_TRUE(Near(myProbe.CorrectDest(), {357.14f, 250.f}));
-    EXPECT_TRUE(Near(myProbe.Movement().GetP1(), {-200, -75}));
-    EXPECT_TRUE(Near(myProbe.Movement().GetP2(), {700, 450}));
-    EXPECT_TRUE(Near(myProbe.Movement1().GetP1(), {-174.81f, -118.19f}));
-    EXPECT_TRUE(Near(myProbe.Movement1().GetP2(), {725.19f, 406.81f}));
-    EXPECT_TRUE(Near(myProbe.Movement2().GetP1(), {-225.19f, -31.81f}));
-    EXPECT_TRUE(Near(myProbe.Movement2().GetP2(), {674.81f, 493.19f}));
-    EXPECT_EQ(myProbe.View().GetCenter(), gfx::Vector2f(512, 300));
-    EXPECT_EQ(myProbe.View().GetHalfSize(), gfx::Vector2f(512, 300));
-}
 
 TEST_F(TestBoundedMovementTest, LeftPressPicksDestinationThenStartThenBoundaryEnds)
 {
@@ -267,6 +212,7 @@ TEST_F(TestBoundedMovementTest, LeftPressPicksDestinationThenStartThenBoundaryEn
         RunFrame({MousePressed(gfx::Mouse::Left, c.x, c.y), MouseMoved(c.x + 7, c.y + 3),
                   MouseReleased(gfx::Mouse::Left, c.x + 7, c.y + 3), MouseMoved(0, 0)});
         EXPECT_EQ(Moved(before), c.dragged) << c.name;
+        EXPECT_TRUE(Near(myProbe.CorrectDest(), FreshCorrectDest())) << c.name;
     }
 }
 
@@ -308,29 +254,6 @@ TEST_F(TestBoundedMovementTest, DraggingTheDestinationOntoTheStartLeavesTheEdgeG
     EXPECT_EQ(myProbe.CorrectDest(), gfx::Vector2f(100, 100));
 }
 
-TEST_F(TestBoundedMovementTest, DraggingABoundaryEndMovesOnlyThatEnd)
-{
-    RunFrame({MousePressed(gfx::Mouse::Left, 452, 301), MouseMoved(452, 351),
-              MouseReleased(gfx::Mouse::Left, 452, 351)});
-    EXPECT_EQ(myProbe.Bound().GetP1(), gfx::Vector2f(450, 350));
-    EXPECT_EQ(myProbe.Bound().GetP2(), Bound2);
-    EXPECT_TRUE(Near(myProbe.CorrectDest(), FreshCorrectDest()));
-
-    RunFrame({MousePressed(gfx::Mouse::Left, 100, 300), MouseMoved(60, 400)});
-    EXPECT_EQ(myProbe.Bound().GetP1(), gfx::Vector2f(450, 350));
-    EXPECT_EQ(myProbe.Bound().GetP2(), gfx::Vector2f(60, 400));
-    EXPECT_TRUE(Near(myProbe.CorrectDest(), FreshCorrectDest()));
-}
-
-TEST_F(TestBoundedMovementTest, MovesWithoutAGrabChangeNothing)
-{
-    const std::vector<gfx::Vector2f> before = Handles();
-    RunFrame({MouseMoved(100, 100), MouseMoved(400, 275), MousePressed(gfx::Mouse::Left, 800, 100),
-              MouseMoved(100, 100), MouseMoved(450, 300)});
-    EXPECT_EQ(Moved(before), "");
-    EXPECT_EQ(myProbe.View().GetCenter(), gfx::Vector2f(512, 300));
-}
-
 TEST_F(TestBoundedMovementTest, RightDragPansZoomKeepsTheCentreAndResizeResets)
 {
     RunFrame(
@@ -367,6 +290,11 @@ TEST_F(TestBoundedMovementTest, EachWheelStepZoomsOnce)
     const gfx::Vector2f halfSize = myProbe.View().GetHalfSize();
     RunFrame({MouseWheelMoved(-10, 10, 10), MouseWheelMoved(-11, 10, 10)});
     EXPECT_EQ(myProbe.View().GetHalfSize(), halfSize);
+
+    // Zooming out stops before a drag could carry coordinates near the float limit.
+    RunFrame(std::vector<gfx::Event>(60, MouseWheelMoved(-5, 10, 10)));
+    EXPECT_LE(myProbe.View().GetHalfSize().x, 1e12f);
+    EXPECT_GT(myProbe.View().GetHalfSize().x, 0.5e12f);
 }
 
 TEST_F(TestBoundedMovementTest, MiddlePressDuringADragKeepsDraggingAndAnyReleaseEndsIt)
@@ -388,19 +316,6 @@ TEST_F(TestBoundedMovementTest, KeysAndOtherEventsDoNothing)
     EXPECT_EQ(Moved(before), "");
     EXPECT_EQ(myProbe.View().GetHalfSize(), gfx::Vector2f(512, 300));
     EXPECT_TRUE(myScene.IsRunning());
-}
-
-TEST_F(TestBoundedMovementTest, ZoomingOutStopsBeforeCoordinatesCouldOverflow)
-{
-    // Each step halves the magnification; about 31 of them reach the largest view allowed.
-    std::vector<gfx::Event> steps(60, MouseWheelMoved(-5, 10, 10));
-    RunFrame(steps);
-    const gfx::Vector2f halfSize = myProbe.View().GetHalfSize();
-    EXPECT_LE(halfSize.x, 1e12f);
-    EXPECT_GT(halfSize.x, 0.5e12f);
-
-    RunFrame({MousePressed(gfx::Mouse::Left, 0, 0), MouseMoved(1023, 599)});
-    EXPECT_TRUE(IsFinite(myProbe.CorrectDest()));
 }
 
 // --- Pixels -----------------------------------------------------------------------------------
