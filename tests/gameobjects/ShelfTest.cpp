@@ -10,9 +10,6 @@
 #include <stdexcept>
 #include <vector>
 
-using testing_support::CountPixels;
-using testing_support::RenderOffscreen;
-
 class ShelfTestAccess
 {
 public:
@@ -21,9 +18,6 @@ public:
 
 namespace
 {
-const gfx::Color Red(255, 0, 0, 255);
-const gfx::Color White(255, 255, 255, 255);
-
 // Line i must join the current places of slots i and i + 1, each end as thick as a fifth of its
 // slot's scale pulse once updated, 1.0 before.
 void ExpectJoined(Shelf& shelf, int slots, bool updated)
@@ -46,46 +40,53 @@ class ShelfTest : public ::testing::Test
 {
 protected:
     PulseGenerator beat{"beat", 2.f, 0.f, 1.f, 0.f};
-    std::unique_ptr<Shelf> shelf = std::make_unique<Shelf>(&beat, gfx::Vector2f(0.f, 0.f),
-                                                           gfx::Vector2f(1.f, 1.f), 0.f, White);
+    std::unique_ptr<Shelf> shelf =
+        std::make_unique<Shelf>(&beat, gfx::Vector2f(0.f, 0.f), gfx::Vector2f(1.f, 1.f), 0.f,
+                                gfx::Color(255, 255, 255, 255));
 };
 } // namespace
 
-TEST_F(ShelfTest, AddsSlotsOneUnitApartJoinedByLines)
+TEST_F(ShelfTest, AddsSlotsOneUnitAndAQuarterPeriodApartJoinedByLinesUnderTheirContents)
 {
-    shelf->AddSlots(0);
-    shelf->AddSlots(-2);
+    // Without slots the box is that of one slot at the origin.
+    EXPECT_EQ(shelf->GetLocalBoundingBox().GetPointPosition(0), gfx::Vector2f(-0.5f, -0.75f));
+    EXPECT_EQ(shelf->GetLocalBoundingBox().GetPointPosition(2), gfx::Vector2f(0.5f, 0.75f));
     shelf->RemoveSlot();
-    EXPECT_THROW(shelf->GetSlot(0), std::out_of_range);
-    shelf->AddSlot();
-    EXPECT_TRUE(ShelfTestAccess::Lines(*shelf).empty());
-
-    shelf->AddSlots(4);
-
-    for (int i = 0; i < 5; ++i)
-    {
-        EXPECT_EQ(shelf->GetSlot(i)->GetPosition(), gfx::Vector2f(static_cast<float>(i), 0.f));
-    }
-    ExpectJoined(*shelf, 5, false);
-    EXPECT_THROW(shelf->GetSlot(-1), std::out_of_range);
-}
-
-TEST_F(ShelfTest, SlotsRunAQuarterPeriodAheadOfTheirLeftNeighbour)
-{
     shelf->Dance.SetPhaseOffsetVariation(0.1f);
     shelf->AddSlots(5);
 
     for (int i = 0; i < 5; ++i)
     {
+        EXPECT_EQ(shelf->GetSlot(i)->GetPosition(), gfx::Vector2f(static_cast<float>(i), 0.f));
         EXPECT_FLOAT_EQ(shelf->GetSlot(i)->Dance.GetPhaseOffset(), 0.1f + 0.25f * (i + 1));
     }
+    ExpectJoined(*shelf, 5, false);
+    EXPECT_EQ(shelf->GetLocalBoundingBox().GetPointPosition(0), gfx::Vector2f(-0.5f, -0.75f));
+    EXPECT_EQ(shelf->GetLocalBoundingBox().GetPointPosition(2), gfx::Vector2f(4.5f, 0.75f));
+
+    const gfx::Color red(255, 0, 0, 255);
+    gfx::Shape item = gfx::Shape::Rectangle({-0.25f, -0.25f}, {0.25f, 0.25f}, red);
+    shelf->GetSlot(0)->push_back(&item);
+    shelf->GetSlot(1)->push_back(&item);
+    ShelfTestAccess::Lines(*shelf)[0]->SetColor(gfx::Color(0, 0, 255, 255));
+    shelf->SetPosition(50.f, 50.f);
+    shelf->SetScale(20.f, 20.f);
+    // The first line runs from (50, 50) to (70, 50), 20 pixels thick, half under each item.
+    const gfx::Image image = testing_support::RenderOffscreen(
+        100, 100, [&](gfx::RenderTarget& target) { target.Draw(*shelf); });
+    EXPECT_EQ(image.GetPixel(52, 50), red);
+    EXPECT_EQ(image.GetPixel(60, 50), gfx::Color(0, 0, 255, 255));
+    EXPECT_EQ(testing_support::CountPixels(image, red), 2u * 10u * 10u);
+
+    // A shelf that deleted what its slots hold would free this item on the stack.
+    shelf.reset();
+    EXPECT_EQ(item.GetNbPoints(), 4u);
 }
 
 TEST_F(ShelfTest, UpdateBobsUprightSlotsAndASlotAddedLaterJoinsInStep)
 {
     shelf->SetRotation(30.f);
     shelf->AddSlots(5);
-
     shelf->Update(0.4f);
 
     for (int i = 0; i < 5; ++i)
@@ -95,7 +96,6 @@ TEST_F(ShelfTest, UpdateBobsUprightSlotsAndASlotAddedLaterJoinsInStep)
         EXPECT_EQ(slot.GetScale(), gfx::Vector2f(slot.Scale.GetPulse(), slot.Scale.GetPulse()));
         EXPECT_NEAR(slot.GetRotation(), 330.f, 1e-3f);
     }
-    EXPECT_NE(shelf->GetSlot(0)->GetPosition().y, shelf->GetSlot(1)->GetPosition().y);
     ExpectJoined(*shelf, 5, true);
 
     shelf->RemoveSlot();
@@ -103,52 +103,5 @@ TEST_F(ShelfTest, UpdateBobsUprightSlotsAndASlotAddedLaterJoinsInStep)
     shelf->AddSlot();
     shelf->Update(0.1f);
     EXPECT_FLOAT_EQ(shelf->GetSlot(4)->Dance.GetTime(), 0.5f);
-    EXPECT_FLOAT_EQ(shelf->GetSlot(4)->GetPosition().x, 4.f);
     ExpectJoined(*shelf, 5, true);
-}
-
-TEST_F(ShelfTest, BoundingBoxCoversTheReachOfTheSlots)
-{
-    const gfx::Shape empty = shelf->GetLocalBoundingBox();
-    EXPECT_EQ(empty.GetPointPosition(0), gfx::Vector2f(-0.5f, -0.75f));
-    EXPECT_EQ(empty.GetPointPosition(2), gfx::Vector2f(0.5f, 0.75f));
-
-    shelf->AddSlots(5);
-    const gfx::Shape box = shelf->GetLocalBoundingBox();
-
-    EXPECT_EQ(box.GetPointPosition(0), gfx::Vector2f(-0.5f, -0.75f));
-    EXPECT_EQ(box.GetPointPosition(2), gfx::Vector2f(4.5f, 0.75f));
-    EXPECT_FLOAT_EQ(box.GetOutlineWidth(), 0.1f);
-    EXPECT_EQ(box.GetPointColor(0).a, 0);
-    EXPECT_EQ(box.GetPointOutlineColor(0), gfx::Color(0, 0, 0, 255));
-}
-
-TEST_F(ShelfTest, DrawsSlotContentsOverTheLinesAndLeavesThemAlive)
-{
-    gfx::Shape item = gfx::Shape::Rectangle({-0.25f, -0.25f}, {0.25f, 0.25f}, Red);
-    shelf->SetPosition(50.f, 50.f);
-    shelf->SetScale(20.f, 20.f);
-    shelf->AddSlots(2);
-    shelf->GetSlot(0)->push_back(&item);
-    shelf->GetSlot(1)->push_back(&item);
-    const auto draw = [](const gfx::Drawable& drawable)
-    {
-        return RenderOffscreen(100, 100,
-                               [&](gfx::RenderTarget& target)
-                               {
-                                   target.Clear(gfx::Color(0, 0, 0, 255));
-                                   target.Draw(drawable);
-                               });
-    };
-
-    // The white line runs from (50, 50) to (70, 50), 20 pixels thick, half under each item.
-    const gfx::Image image = draw(*shelf);
-    EXPECT_EQ(image.GetPixel(52, 50), Red);
-    EXPECT_EQ(image.GetPixel(68, 50), Red);
-    EXPECT_EQ(image.GetPixel(60, 50), White);
-    EXPECT_EQ(CountPixels(image, Red), 2u * 10u * 10u);
-
-    shelf.reset();
-    item.SetScale(20.f, 20.f);
-    EXPECT_EQ(CountPixels(draw(item), Red), 5u * 5u);
 }
