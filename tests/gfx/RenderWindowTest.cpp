@@ -21,75 +21,49 @@ TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 {
     TestApp app(400, 200);
     gfx::RenderWindow& window = app.Window();
-    ASSERT_EQ(window.GetWidth(), 400u);
-    ASSERT_EQ(window.GetHeight(), 200u);
-
-    // The window starts with one unit per pixel.
     ExpectNear(window.ConvertCoords(30, 40), {30.f, 40.f});
 
+    // Zoom divides the half size: the window shows 200 x 100 units, a pixel is half a unit.
     gfx::View view(gfx::Vector2f(0.f, 0.f), gfx::Vector2f(200.f, 100.f));
-    ExpectNear(window.ConvertCoords(200, 100, &view), {0.f, 0.f});
-    ExpectNear(window.ConvertCoords(0, 0, &view), {-200.f, -100.f});
-
-    // Zoom(2) halves what the window shows: a pixel is half a unit.
     view.Zoom(2.f);
+    view.Zoom(0.f);
     view.Move(10.f, 0.f);
     ExpectNear(window.ConvertCoords(0, 0, &view), {-90.f, -50.f});
     ExpectNear(window.ConvertCoords(400, 200, &view), {110.f, 50.f});
 
+    view.SetFromRect(gfx::FloatRect(0.f, 0.f, 40.f, 20.f));
+    ExpectNear(window.ConvertCoords(400, 200, &view), {40.f, 20.f});
+    view.SetHalfSize(gfx::Vector2f(400.f, 200.f));
     window.SetView(view);
-    ExpectNear(window.ConvertCoords(0, 0), {-90.f, -50.f});
+    ExpectNear(window.ConvertCoords(0, 0), {-380.f, -190.f});
 }
 
 TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
 {
     TestApp app(300, 200);
     gfx::RenderWindow& window = app.Window();
-    // Provoke an event from the system and give it time to arrive.
+    // Provoke an event from the system and give it time to arrive before the pushed ones.
     window.SetSize(320, 240);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-
     window.PushEvent(KeyPressed(gfx::Keyboard::A));
     window.PushEvent(MouseMoved(12, 34));
     window.PushEvent(KeyReleased(gfx::Keyboard::A));
     const gfx::Input& input = window.GetInput();
 
     gfx::Event event;
-    ASSERT_TRUE(window.GetEvent(event));
-    EXPECT_EQ(event.type, gfx::Event::KeyPressed);
+    ASSERT_TRUE(window.GetEvent(event) && event.type == gfx::Event::KeyPressed);
     EXPECT_TRUE(input.IsKeyDown(gfx::Keyboard::A));
-
-    ASSERT_TRUE(window.GetEvent(event));
-    EXPECT_EQ(event.type, gfx::Event::MouseMoved);
+    ASSERT_TRUE(window.GetEvent(event) && event.type == gfx::Event::MouseMoved);
     EXPECT_EQ(input.GetMouseX(), 12);
-    EXPECT_EQ(input.GetMouseY(), 34);
-
-    ASSERT_TRUE(window.GetEvent(event));
-    EXPECT_EQ(event.type, gfx::Event::KeyReleased);
+    ASSERT_TRUE(window.GetEvent(event) && event.type == gfx::Event::KeyReleased);
     EXPECT_FALSE(input.IsKeyDown(gfx::Keyboard::A));
-}
 
-TEST(RenderWindow, SystemEventsFollowThePushedOnes)
-{
-    TestApp app(300, 200);
-    gfx::RenderWindow& window = app.Window();
-    window.SetSize(320, 240);
-    window.PushEvent(MousePressed(gfx::Mouse::Right, 1, 2));
-
-    gfx::Event event;
-    ASSERT_TRUE(window.GetEvent(event));
-    EXPECT_EQ(event.type, gfx::Event::MouseButtonPressed);
-    EXPECT_TRUE(window.GetInput().IsMouseButtonDown(gfx::Mouse::Right));
-
-    // The system reports the new size once the X server has done it.
+    // The system's report of the new size follows.
     bool resized = false;
-    for (int attempt = 0; attempt < 100 && !resized; ++attempt)
+    for (int attempt = 0; attempt < 200 && !resized; ++attempt)
     {
-        while (window.GetEvent(event))
-        {
-            resized = resized || (event.type == gfx::Event::Resized && event.size.width == 320);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        resized = window.GetEvent(event) && event.type == gfx::Event::Resized;
     }
     EXPECT_TRUE(resized);
 }
