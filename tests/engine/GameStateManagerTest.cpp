@@ -86,3 +86,15 @@ TEST(GameStateManager, UnknownIdThrowsMapAtAndChangesNothing)
     EXPECT_EQ(manager.GetActiveState(), &state);
     EXPECT_EQ(manager.GetState("main"), &state);
 }
+
+TEST(GameStateManager, ListsTheIdsOfItsStatesSorted)
+{
+    GameStateManager manager;
+    EXPECT_TRUE(manager.GetStateIDs().empty());
+    RecordingState first("main");
+    RecordingState second("TestBoundedMovement");
+    manager.RegisterState(&first);
+    manager.RegisterState(&second);
+    const std::vector<GameStateID> expected{"TestBoundedMovement", "main"};
+    EXPECT_EQ(manager.GetStateIDs(), expected);
+}
