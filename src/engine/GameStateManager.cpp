@@ -16,3 +16,13 @@ void GameStateManager::SetActiveState(GameStateID id)
     myActiveState = GetState(id);
     myActiveState->SetRunning(true);
 }
+
+std::vector<GameStateID> GameStateManager::GetStateIDs() const
+{
+    std::vector<GameStateID> ids;
+    for (const auto& entry : myStates)
+    {
+        ids.push_back(entry.first);
+    }
+    return ids;
+}

@@ -3,6 +3,7 @@
 #include "engine/GameState.hpp"
 
 #include <map>
+#include <vector>
 
 // The registry of scenes by ID and the one that is active. It owns none of them.
 class GameStateManager
@@ -16,6 +17,8 @@ public:
     // Marks the state running. It does not initialise the new state or clean up the old one;
     // an unknown ID throws as GetState does, before anything changes.
     void SetActiveState(GameStateID id);
+    // The IDs of every registered state, sorted.
+    std::vector<GameStateID> GetStateIDs() const;
     GameState* GetActiveState() const { return myActiveState; }
     App* GetApp() const { return myApp; }
     void SetApp(App* app) { myApp = app; }

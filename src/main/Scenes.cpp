@@ -1,11 +1,8 @@
 #include "main/Scenes.hpp"
 
-#include "engine/GameStateManager.hpp"
-#include "gamestates/Main.hpp"
-#include "gamestates/TestBoundedMovement.hpp"
+#include "main/SceneSet.hpp"
 
 void RegisterScenes(GameStateManager& manager)
 {
-    manager.RegisterState(new gamestates::Main);
-    manager.RegisterState(new gamestates::TestBoundedMovement);
+    (new SceneSet)->RegisterWith(manager);
 }

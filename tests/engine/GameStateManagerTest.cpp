@@ -34,3 +34,15 @@ TEST(GameStateManager, ReplacesOnRegisterRunsWhatItActivatesAndRejectsUnknownIds
     EXPECT_EQ(manager.GetState("main"), &second);
     EXPECT_TRUE(first.Calls.empty()) << "neither Initialize nor Cleanup is the manager's job";
 }
+
+TEST(GameStateManager, ListsTheIdsOfItsStatesSorted)
+{
+    GameStateManager manager;
+    EXPECT_TRUE(manager.GetStateIDs().empty());
+    RecordingState first("main");
+    RecordingState second("TestBoundedMovement");
+    manager.RegisterState(&first);
+    manager.RegisterState(&second);
+    const std::vector<GameStateID> expected{"TestBoundedMovement", "main"};
+    EXPECT_EQ(manager.GetStateIDs(), expected);
+}

@@ -1,0 +1,173 @@
+#include "main/SceneSession.hpp"
+
+#include "gfx/Randomizer.hpp"
+#include "gfx/RenderImage.hpp"
+#include "gfx/RenderWindow.hpp"
+#include "main/FrameLoop.hpp"
+#include "main/InputScript.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace
+{
+using SteadyClock = std::chrono::steady_clock;
+
+gfx::Event OfType(gfx::Event::EventType type)
+{
+    gfx::Event event{};
+    event.type = type;
+    return event;
+}
+} // namespace
+
+SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
+                           double frameTime, unsigned int seed)
+    : myFrameTime(frameTime)
+{
+    myStage.CheckScene(scene);
+    // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
+    myStage.OpenWindow(width, height, "pulsestage-shot", 0);
+    // Before the scene is initialised: it reads the window's size there.
+    DrainStartupEvents();
+    // The main scene draws its random numbers in Initialize.
+    gfx::Randomizer::SetSeed(seed);
+    myScene = &myStage.Start(scene);
+    myForwarder = std::make_unique<ForwardingState>(*myScene);
+    GameStateManager& manager = *myStage.GetApp().mGameStateManager;
+    manager.RegisterState(myForwarder.get());
+    manager.SetActiveState(myForwarder->GetID());
+}
+
+SceneSession::~SceneSession()
+{
+    myScene->Cleanup();
+}
+
+void SceneSession::DrainStartupEvents()
+{
+    // A new window hears that it was mapped, sized, focused and entered, when the window system
+    // gets round to it. None of that is the session's input: wait until the system has gone
+    // quiet for a moment and drop it.
+    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(500);
+    auto lastEvent = SteadyClock::now();
+    gfx::RenderWindow& window = myStage.GetWindow();
+    gfx::Event event;
+    while (SteadyClock::now() < deadline &&
+           SteadyClock::now() - lastEvent < std::chrono::milliseconds(30))
+    {
+        if (window.GetEvent(event))
+        {
+            lastEvent = SteadyClock::now();
+        }
+        else
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+}
+
+void SceneSession::Queue(const gfx::Event& event)
+{
+    myQueued.push_back(event);
+}
+
+void SceneSession::Resize(unsigned int width, unsigned int height)
+{
+    gfx::RenderWindow& window = myStage.GetWindow();
+    const bool changes = window.GetWidth() != width || window.GetHeight() != height;
+    window.SetSize(width, height);
+    // The system reports the new size when it has made the change. Its report is taken here,
+    // not in a frame, so that the scene hears of the resize exactly once, where the script says;
+    // the session's own input waits in myQueued meanwhile, not in the window's queue.
+    const auto deadline = SteadyClock::now() + std::chrono::seconds(2);
+    bool reported = !changes;
+    gfx::Event event;
+    while (!reported && SteadyClock::now() < deadline)
+    {
+        if (!window.GetEvent(event))
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            continue;
+        }
+        reported = event.type == gfx::Event::Resized && event.size.width == width &&
+                   event.size.height == height;
+    }
+    if (!reported)
+    {
+        throw std::runtime_error("the window system did not resize the window to " +
+                                 std::to_string(width) + "x" + std::to_string(height));
+    }
+    gfx::Event resized = OfType(gfx::Event::Resized);
+    resized.size.width = width;
+    resized.size.height = height;
+    Queue(resized);
+}
+
+void SceneSession::RunFrames(int count)
+{
+    for (int i = 0; i < count && IsRunning(); ++i)
+    {
+        RunFrame();
+    }
+}
+
+void SceneSession::RunFrame()
+{
+    myTime.Advance(myFrameTime);
+    gfx::RenderWindow& window = myStage.GetWindow();
+    for (const gfx::Event& event : myQueued)
+    {
+        window.PushEvent(event);
+    }
+    myQueued.clear();
+    // The close request ends the frame loop after exactly this frame.
+    window.PushEvent(OfType(gfx::Event::Closed));
+    RunFrameLoop(myStage.GetApp());
+    ++myFramesRun;
+}
+
+void SceneSession::Play(const InputScript& script, int leastFrames)
+{
+    for (const ScriptStep& step : script.GetSteps())
+    {
+        if (!IsRunning())
+        {
+            return;
+        }
+        switch (step.Type)
+        {
+        case ScriptStep::Input:
+            for (const gfx::Event& event : step.Events)
+            {
+                Queue(event);
+            }
+            break;
+        case ScriptStep::Frames:
+            RunFrames(step.Count);
+            break;
+        case ScriptStep::Resize:
+            Resize(step.Width, step.Height);
+            break;
+        }
+    }
+    RunFrames(std::max(leastFrames - myFramesRun, myQueued.empty() ? 0 : 1));
+}
+
+bool SceneSession::IsRunning() const
+{
+    return myScene->IsRunning();
+}
+
+gfx::Image SceneSession::Snapshot() const
+{
+    const gfx::RenderWindow& window = myStage.GetWindow();
+    // Antialiased like the program's window, as far as the system allows off-screen.
+    gfx::RenderImage target(window.GetWidth(), window.GetHeight(), 8);
+    myScene->Render(target);
+    target.Display();
+    return target.CopyToImage();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/GameState.hpp"
+#include "gfx/Event.hpp"
+#include "gfx/Image.hpp"
+#include "main/ForwardingState.hpp"
+#include "main/ManualTimeSource.hpp"
+#include "main/Stage.hpp"
+
+#include <memory>
+#include <vector>
+
+class InputScript;
+
+// One of the program's scenes running deterministically: in the program's application, on a
+// clock that advances exactly one frame time per frame, with seeded random numbers, fed only with
+// the input it is given. Frames run through the program's frame loop, the input goes through the
+// window's event queue like a user's, and the last frame can be drawn off-screen.
+//
+// The clock and the random numbers are the process's own: one session at a time.
+class SceneSession
+{
+public:
+    // Opens a window of the given size and starts the scene in it. Throws UsageError for an
+    // unknown scene (before any window opens), std::runtime_error without a display.
+    SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
+                 double frameTime, unsigned int seed);
+    // Cleans the scene up and gives the clocks the system's time back.
+    ~SceneSession();
+    SceneSession(const SceneSession&) = delete;
+    SceneSession& operator=(const SceneSession&) = delete;
+
+    // The event reaches the scene in the next frame, after those queued before it.
+    void Queue(const gfx::Event& event);
+    // Resizes the window now; the scene hears of it in the next frame. Throws
+    // std::runtime_error when the window system does not grant the size.
+    void Resize(unsigned int width, unsigned int height);
+    // Runs frames until count have run or the scene has stopped itself.
+    void RunFrames(int count);
+    // Applies the script's steps in order, then runs frames until at least leastFrames have run
+    // in all and no input is left over.
+    void Play(const InputScript& script, int leastFrames);
+
+    // False once the scene has stopped itself; no frame runs after that.
+    bool IsRunning() const;
+    int GetFramesRun() const { return myFramesRun; }
+    // The scene's last frame, drawn again off-screen at the window's size.
+    gfx::Image Snapshot() const;
+
+private:
+    void DrainStartupEvents();
+    void RunFrame();
+
+    ManualTimeSource myTime;
+    Stage myStage;
+    GameState* myScene = nullptr;
+    std::unique_ptr<ForwardingState> myForwarder;
+    double myFrameTime;
+    std::vector<gfx::Event> myQueued;
+    int myFramesRun = 0;
+};

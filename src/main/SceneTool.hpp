@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// pulsestage-scene NAME: the program's window and frame loop, started on the named scene
+// instead of the start-up scene.
+class SceneTool
+{
+public:
+    // The arguments without the program's name. Returns the frame loop's exit code, or 2 for a
+    // wrong command line (the problem goes to err), 1 when the window cannot be opened.
+    static int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+    static std::string Help();
+};

@@ -1,0 +1,248 @@
+#include "main/ShotOptions.hpp"
+
+#include "main/InputScript.hpp"
+#include "main/UsageError.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+namespace
+{
+// A window larger than this is refused rather than left to the window system's mercy.
+constexpr unsigned long LargestSide = 8192;
+
+[[noreturn]] void Fail(const std::string& option, const std::string& problem)
+{
+    throw UsageError(option + ": " + problem);
+}
+
+// A whole number from the whole text, or nothing.
+bool ReadUnsigned(const std::string& text, unsigned long long& value)
+{
+    if (text.empty() || !std::all_of(text.begin(), text.end(),
+                                     [](unsigned char c) { return std::isdigit(c) != 0; }))
+    {
+        return false;
+    }
+    errno = 0;
+    value = std::strtoull(text.c_str(), nullptr, 10);
+    return errno == 0;
+}
+
+unsigned long long Unsigned(const std::string& option, const std::string& text,
+                            unsigned long long least, unsigned long long most)
+{
+    unsigned long long value = 0;
+    if (!ReadUnsigned(text, value))
+    {
+        Fail(option, "expected a whole number, not \"" + text + "\"");
+    }
+    if (value < least || value > most)
+    {
+        Fail(option, "must be from " + std::to_string(least) + " to " + std::to_string(most) +
+                         ", not " + text);
+    }
+    return value;
+}
+
+void ReadSize(const std::string& text, ShotOptions& options)
+{
+    const std::size_t cross = text.find_first_of("xX");
+    unsigned long long width = 0;
+    unsigned long long height = 0;
+    if (cross == std::string::npos || !ReadUnsigned(text.substr(0, cross), width) ||
+        !ReadUnsigned(text.substr(cross + 1), height))
+    {
+        Fail("--size", "expected WIDTHxHEIGHT in pixels, such as 1024x600, not \"" + text + "\"");
+    }
+    if (width == 0 || height == 0)
+    {
+        Fail("--size", "a picture of " + text + " has no pixels; both sides must be at least 1");
+    }
+    if (width > LargestSide || height > LargestSide)
+    {
+        Fail("--size",
+             "both sides must be at most " + std::to_string(LargestSide) + ", not " + text);
+    }
+    options.Width = static_cast<unsigned int>(width);
+    options.Height = static_cast<unsigned int>(height);
+}
+
+// Seconds as a decimal number (0.02) or a fraction (1/50).
+double ReadSeconds(const std::string& text)
+{
+    const std::size_t slash = text.find('/');
+    const std::string numerator = text.substr(0, slash);
+    char* end = nullptr;
+    double value = std::strtod(numerator.c_str(), &end);
+    bool valid = !numerator.empty() && *end == '\0' &&
+                 (std::isdigit(numerator.front()) || numerator.front() == '.');
+    if (slash != std::string::npos)
+    {
+        unsigned long long denominator = 0;
+        valid = valid && ReadUnsigned(text.substr(slash + 1), denominator) && denominator > 0;
+        value /= static_cast<double>(denominator);
+    }
+    if (!valid || !std::isfinite(value))
+    {
+        Fail("--dt", "expected seconds such as 0.02 or 1/50, not \"" + text + "\"");
+    }
+    return value;
+}
+
+// Stores one option's value.
+void Apply(const std::string& option, const std::string& value, ShotOptions& options)
+{
+    if (option == "--scene")
+    {
+        options.Scene = value;
+    }
+    else if (option == "--out")
+    {
+        const std::size_t dot = value.rfind('.');
+        std::string extension = dot == std::string::npos ? "" : value.substr(dot);
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (extension != ".png")
+        {
+            Fail(option, "the picture is written as PNG: name a file ending in .png, not \"" +
+                             value + "\"");
+        }
+        options.Out = value;
+    }
+    else if (option == "--size")
+    {
+        ReadSize(value, options);
+    }
+    else if (option == "--frames")
+    {
+        options.Frames = static_cast<int>(Unsigned(option, value, 1, 1000000));
+    }
+    else if (option == "--dt")
+    {
+        options.FrameTime = ReadSeconds(value);
+    }
+    else if (option == "--seed")
+    {
+        options.Seed = static_cast<unsigned int>(Unsigned(option, value, 0, 4294967295ull));
+    }
+    else if (option == "--script")
+    {
+        options.Script = value;
+    }
+    else
+    {
+        Fail(option, "unknown option (see --help)");
+    }
+}
+} // namespace
+
+ShotOptions ShotOptions::Parse(const std::vector<std::string>& arguments)
+{
+    ShotOptions options;
+    std::set<std::string> given;
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+    {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h")
+        {
+            options.ShowHelp = true;
+            continue;
+        }
+        if (argument.rfind("--", 0) != 0)
+        {
+            Fail(argument, "unexpected argument; every value follows its option (see --help)");
+        }
+        // Both "--frames 10" and "--frames=10".
+        const std::size_t equals = argument.find('=');
+        const std::string option = argument.substr(0, equals);
+        std::string value;
+        if (equals != std::string::npos)
+        {
+            value = argument.substr(equals + 1);
+        }
+        else if (i + 1 < arguments.size())
+        {
+            value = arguments[++i];
+        }
+        else
+        {
+            Fail(option, "a value must follow it");
+        }
+        if (!given.insert(option).second)
+        {
+            Fail(option, "given twice");
+        }
+        Apply(option, value, options);
+    }
+    if (!options.ShowHelp)
+    {
+        if (options.Scene.empty())
+        {
+            Fail("--scene", "required: name the scene to draw");
+        }
+        if (options.Out.empty())
+        {
+            Fail("--out", "required: name the PNG file to write");
+        }
+    }
+    return options;
+}
+
+std::string ShotOptions::Help()
+{
+    return R"(Usage: pulsestage-shot --scene NAME --out FILE.png [--size WxH] [--frames N]
+                       [--dt SECONDS] [--seed N] [--script FILE]
+
+Draws a scene of pulsestage off-screen, deterministically, and writes the last frame as a PNG.
+It builds the program's application, registers its scenes in the program's order, makes NAME
+the active scene and initialises it, then runs frames of the program's frame loop while the
+clock advances exactly SECONDS per frame and the random numbers come from the seed. Run it in
+the repository root, where the scenes find their pictures in resources/; it needs a display
+(under xvfb-run without one). The window it opens shows the frames as they run.
+
+Options (a value may also be joined with "=", as in --frames=120):
+  --scene NAME     the scene to draw: "TestBoundedMovement" (the start-up scene) or "main"
+  --out FILE.png   where to write the picture; written only when everything else succeeded
+  --size WxH       the window and the picture, in pixels, each side 1 to 8192 (default 1024x600)
+  --frames N       run at least N frames, 1 to 1000000 (default 1); a script may need more
+  --dt SECONDS     the time each frame takes, such as 0.02 or 1/50 (default 1/60)
+  --seed N         seed of the random numbers, 0 to 4294967295 (default 1)
+  --script FILE    input to apply between frames (below)
+  --help, -h       print this text
+
+A script is a text file of input, one step a line, applied in order between frames:
+  move X Y                        the mouse moves to window pixel (X, Y)
+  press left|right|middle X Y     a mouse button goes down at (X, Y)
+  release left|right|middle X Y   a mouse button comes up at (X, Y)
+  wheel DELTA X Y                 the wheel turns DELTA steps at (X, Y), forwards when positive
+  key NAME                        a key is pressed and released (within one frame)
+  keydown NAME                    a key goes down and stays down
+  keyup NAME                      a key comes up
+  resize W H                      the window is resized to W x H pixels (so is the picture)
+  enter                           the mouse enters the window
+  leave                           the mouse leaves the window
+  frames N                        N frames run
+  # ...                           a comment, up to the end of the line
+The input of the steps before a "frames" step reaches the scene in the first of those frames.
+After the script, frames run until N frames have run in all and, if input is left over, until
+one more frame has taken it. A scene that stops itself (Escape in "main") ends the run early; the
+picture shows its last frame.
+Keys: )" + InputScript::KeyNames() +
+           R"(.
+
+Exit codes: 0 the picture was written; 2 the command line or the script is wrong (the message
+names the option, or the script's line); 1 it could not be carried out (no display, the picture
+could not be written). In both error cases no file is written.
+
+Examples, in the repository root:
+  pulsestage-shot --scene TestBoundedMovement --out startup.png
+  pulsestage-shot --scene main --out main.png --frames 120
+  pulsestage-shot --scene main --out walk.png --script walk.txt --size 800x800
+with walk.txt holding the three lines "keydown Right", "frames 60" and "keyup Right".
+)";
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What pulsestage-shot is asked to do, read from its command line.
+class ShotOptions
+{
+public:
+    // Throws UsageError naming the option and the problem. With --help the other options are
+    // not required.
+    static ShotOptions Parse(const std::vector<std::string>& arguments);
+    // The text --help prints.
+    static std::string Help();
+
+    bool ShowHelp = false;
+    std::string Scene;
+    std::string Out;
+    unsigned int Width = 1024;
+    unsigned int Height = 600;
+    int Frames = 1;
+    double FrameTime = 1.0 / 60.0;
+    unsigned int Seed = 1;
+    // Empty: no script.
+    std::string Script;
+};

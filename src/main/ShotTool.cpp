@@ -1,0 +1,57 @@
+#include "main/ShotTool.hpp"
+
+#include "gfx/Image.hpp"
+#include "main/InputScript.hpp"
+#include "main/SceneSession.hpp"
+#include "main/ShotOptions.hpp"
+#include "main/UsageError.hpp"
+
+#include <stdexcept>
+
+namespace
+{
+void Shoot(const ShotOptions& options, std::ostream& err)
+{
+    // Read before any window opens, so that a wrong line costs nothing.
+    const InputScript script =
+        options.Script.empty() ? InputScript() : InputScript::Load(options.Script);
+    SceneSession session(options.Scene, options.Width, options.Height, options.FrameTime,
+                         options.Seed);
+    session.Play(script, options.Frames);
+    if (!session.IsRunning())
+    {
+        err << "pulsestage-shot: the scene stopped itself in frame " << session.GetFramesRun()
+            << "; the picture shows that frame\n";
+    }
+    // The file is touched only now, when everything else has worked.
+    if (!session.Snapshot().SaveToFile(options.Out))
+    {
+        throw std::runtime_error("cannot write the picture to \"" + options.Out + "\"");
+    }
+}
+} // namespace
+
+int ShotTool::Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    try
+    {
+        const ShotOptions options = ShotOptions::Parse(arguments);
+        if (options.ShowHelp)
+        {
+            out << ShotOptions::Help();
+            return 0;
+        }
+        Shoot(options, err);
+        return 0;
+    }
+    catch (const UsageError& error)
+    {
+        err << "pulsestage-shot: " << error.what() << "\n(pulsestage-shot --help tells more)\n";
+        return 2;
+    }
+    catch (const std::exception& error)
+    {
+        err << "pulsestage-shot: " << error.what() << "\n";
+        return 1;
+    }
+}

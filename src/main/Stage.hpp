@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/App.hpp"
+#include "engine/GameStateManager.hpp"
+#include "engine/ImageManager.hpp"
+#include "main/SceneSet.hpp"
+
+#include <memory>
+#include <string>
+
+namespace gfx
+{
+class RenderWindow;
+}
+
+// The program's application for its tools: the registry with the program's scenes, the image
+// cache for "resources/" and a window, wired as the entry point wires them, but owned, so that
+// everything goes when the stage goes.
+class Stage
+{
+public:
+    Stage();
+    ~Stage();
+    Stage(const Stage&) = delete;
+    Stage& operator=(const Stage&) = delete;
+
+    // Throws UsageError naming the registered scenes when none has this ID.
+    void CheckScene(const GameStateID& id) const;
+    // Opens the program's kind of window: resizable, closable, with its depth and stencil
+    // buffers; the program asks for antialiasing level 8. Throws std::runtime_error when there is
+    // no display to open it on.
+    void OpenWindow(unsigned int width, unsigned int height, const std::string& title,
+                    unsigned int antialiasing = 8);
+    // Makes the scene the active state (which marks it running) and initialises it; needs the
+    // window. Throws UsageError as CheckScene does.
+    GameState& Start(const GameStateID& id);
+
+    App& GetApp() { return myApp; }
+    // Needs OpenWindow first.
+    gfx::RenderWindow& GetWindow() { return *myWindow; }
+    const gfx::RenderWindow& GetWindow() const { return *myWindow; }
+
+private:
+    GameStateManager myManager;
+    ImageManager myImages;
+    SceneSet myScenes;
+    std::unique_ptr<gfx::RenderWindow> myWindow;
+    App myApp;
+};

@@ -1,0 +1,10 @@
+// pulsestage-shot: draws a scene of the program off-screen and writes a PNG. All of its work is
+// in the core library (ShotTool), where the tests reach it.
+#include "main/ShotTool.hpp"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    return ShotTool::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
