@@ -4,8 +4,8 @@
 #include "gfx/Image.hpp"
 #include "gfx/Randomizer.hpp"
 #include "main/FrameLoop.hpp"
+#include "main/ManualTimeSource.hpp"
 #include "support/FrameDriver.hpp"
-#include "support/ManualTime.hpp"
 #include "support/Pixels.hpp"
 #include "support/TestApp.hpp"
 
@@ -72,7 +72,7 @@ protected:
                              (level.y - rect.Top) * 600.0f / rect.GetHeight());
     }
 
-    ManualTime time;
+    ManualTimeSource time;
     TestApp app;
     std::unique_ptr<Main> scene = std::make_unique<Main>();
     MainProbe probe{*scene};

@@ -1,13 +1,13 @@
 #include "gfx/Clock.hpp"
 
-#include "support/ManualTime.hpp"
+#include "main/ManualTimeSource.hpp"
 
 #include <gtest/gtest.h>
 
 TEST(Clock, MeasuresSecondsFromTheTimeSourceSinceTheLastReset)
 {
     {
-        testing_support::ManualTime time;
+        ManualTimeSource time;
         gfx::Clock clock;
         time.Advance(0.25);
         EXPECT_FLOAT_EQ(clock.GetElapsedTime(), 0.25f);
