@@ -5,17 +5,14 @@
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
 #include "main/InputScript.hpp"
+#include "main/WindowSettling.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 namespace
 {
-using SteadyClock = std::chrono::steady_clock;
-
 gfx::Event OfType(gfx::Event::EventType type)
 {
     gfx::Event event{};
@@ -32,7 +29,7 @@ SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigne
     // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
     myStage.OpenWindow(width, height, "pulsestage-shot", 0);
     // Before the scene is initialised: it reads the window's size there.
-    DrainStartupEvents();
+    DropStartupEvents(myStage.GetWindow());
     // The main scene draws its random numbers in Initialize.
     gfx::Randomizer::SetSeed(seed);
     myScene = &myStage.Start(scene);
@@ -47,29 +44,6 @@ SceneSession::~SceneSession()
     myScene->Cleanup();
 }
 
-void SceneSession::DrainStartupEvents()
-{
-    // A new window hears that it was mapped, sized, focused and entered, when the window system
-    // gets round to it. None of that is the session's input: wait until the system has gone
-    // quiet for a moment and drop it.
-    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(500);
-    auto lastEvent = SteadyClock::now();
-    gfx::RenderWindow& window = myStage.GetWindow();
-    gfx::Event event;
-    while (SteadyClock::now() < deadline &&
-           SteadyClock::now() - lastEvent < std::chrono::milliseconds(30))
-    {
-        if (window.GetEvent(event))
-        {
-            lastEvent = SteadyClock::now();
-        }
-        else
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-    }
-}
-
 void SceneSession::Queue(const gfx::Event& event)
 {
     myQueued.push_back(event);
@@ -77,26 +51,9 @@ void SceneSession::Queue(const gfx::Event& event)
 
 void SceneSession::Resize(unsigned int width, unsigned int height)
 {
-    gfx::RenderWindow& window = myStage.GetWindow();
-    const bool changes = window.GetWidth() != width || window.GetHeight() != height;
-    window.SetSize(width, height);
-    // The system reports the new size when it has made the change. Its report is taken here,
-    // not in a frame, so that the scene hears of the resize exactly once, where the script says;
-    // the session's own input waits in myQueued meanwhile, not in the window's queue.
-    const auto deadline = SteadyClock::now() + std::chrono::seconds(2);
-    bool reported = !changes;
-    gfx::Event event;
-    while (!reported && SteadyClock::now() < deadline)
-    {
-        if (!window.GetEvent(event))
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            continue;
-        }
-        reported = event.type == gfx::Event::Resized && event.size.width == width &&
-                   event.size.height == height;
-    }
-    if (!reported)
+    // The report is taken here, not in a frame, so that the scene hears of the resize exactly
+    // once, where the script says; the session's own input waits in myQueued meanwhile.
+    if (!ResizeAndAwaitReport(myStage.GetWindow(), width, height))
     {
         throw std::runtime_error("the window system did not resize the window to " +
                                  std::to_string(width) + "x" + std::to_string(height));

@@ -48,7 +48,6 @@ public:
     gfx::Image Snapshot() const;
 
 private:
-    void DrainStartupEvents();
     void RunFrame();
 
     ManualTimeSource myTime;

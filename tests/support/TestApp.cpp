@@ -1,7 +1,6 @@
 #include "support/TestApp.hpp"
 
-#include <chrono>
-#include <thread>
+#include "main/WindowSettling.hpp"
 
 namespace testing_support
 {
@@ -13,50 +12,14 @@ TestApp::TestApp(unsigned int width, unsigned int height)
       myImages("resources/"), myApp{myWindow.get(), &myManager, &myImages}
 {
     myManager.SetApp(&myApp);
-    DrainStartupEvents();
-}
-
-void TestApp::DrainStartupEvents()
-{
-    // A new window reports that it was mapped, sized, focused and entered; tests want to see
-    // only the events they queue, so wait until the system has gone quiet for a moment.
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(500);
-    auto lastEvent = Clock::now();
-    gfx::Event event;
-    while (Clock::now() < deadline && Clock::now() - lastEvent < std::chrono::milliseconds(30))
-    {
-        if (myWindow->GetEvent(event))
-        {
-            lastEvent = Clock::now();
-        }
-        else
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-    }
+    DropStartupEvents(*myWindow);
 }
 
 void TestApp::Resize(unsigned int width, unsigned int height)
 {
-    const bool changes = myWindow->GetWidth() != width || myWindow->GetHeight() != height;
-    myWindow->SetSize(width, height);
-    // The system reports the new size later; waiting for its event here keeps it from arriving
-    // after a later resize and taking the window back to this size.
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::seconds(2);
-    gfx::Event event;
-    bool reported = !changes;
-    while (!reported && Clock::now() < deadline)
-    {
-        if (!myWindow->GetEvent(event))
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            continue;
-        }
-        reported = event.type == gfx::Event::Resized && event.size.width == width &&
-                   event.size.height == height;
-    }
+    // Waiting for the system's report keeps it from arriving after a later resize and taking
+    // the window back to this size.
+    ResizeAndAwaitReport(*myWindow, width, height);
     Push(Resized(width, height));
 }
 

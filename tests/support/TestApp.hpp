@@ -28,8 +28,6 @@ public:
     void Resize(unsigned int width, unsigned int height);
 
 private:
-    void DrainStartupEvents();
-
     std::unique_ptr<gfx::RenderWindow> myWindow;
     GameStateManager myManager;
     ImageManager myImages;
