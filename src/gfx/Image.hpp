@@ -37,7 +37,6 @@ public:
     void SetPixel(unsigned int x, unsigned int y, const Color& color);
     // Smooth images are filtered when scaled or turned; images start smooth.
     void SetSmooth(bool smooth);
-    bool IsSmooth() const { return mySmooth; }
 
     // The texture for drawing, null for an empty image.
     const sf::Texture* GetTexture() const;

@@ -35,16 +35,6 @@ void RenderWindow::Display()
     myWindow.display();
 }
 
-bool RenderWindow::IsOpened() const
-{
-    return myWindow.isOpen();
-}
-
-void RenderWindow::Close()
-{
-    myWindow.close();
-}
-
 void RenderWindow::ShowMouseCursor(bool show)
 {
     myWindow.setMouseCursorVisible(show);

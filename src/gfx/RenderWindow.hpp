@@ -32,8 +32,6 @@ public:
     const Input& GetInput() const { return myInput; }
 
     void Display();
-    bool IsOpened() const;
-    void Close();
     void ShowMouseCursor(bool show);
     // Resizes the window itself; the Resized event follows from the system.
     void SetSize(unsigned int width, unsigned int height);

@@ -70,18 +70,6 @@ void Shape::SetPointPosition(unsigned int index, const Vector2f& position)
     myNeedsRebuild = true;
 }
 
-void Shape::SetPointColor(unsigned int index, const Color& color)
-{
-    myPoints.at(index).FillColor = color;
-    myNeedsRebuild = true;
-}
-
-void Shape::SetPointOutlineColor(unsigned int index, const Color& color)
-{
-    myPoints.at(index).OutlineColor = color;
-    myNeedsRebuild = true;
-}
-
 const Vector2f& Shape::GetPointPosition(unsigned int index) const
 {
     return myPoints.at(index).Position;
@@ -92,25 +80,10 @@ const Color& Shape::GetPointColor(unsigned int index) const
     return myPoints.at(index).FillColor;
 }
 
-const Color& Shape::GetPointOutlineColor(unsigned int index) const
-{
-    return myPoints.at(index).OutlineColor;
-}
-
 void Shape::SetOutlineWidth(float width)
 {
     myOutlineWidth = width;
     myNeedsRebuild = true;
-}
-
-void Shape::EnableFill(bool enable)
-{
-    myFillEnabled = enable;
-}
-
-void Shape::EnableOutline(bool enable)
-{
-    myOutlineEnabled = enable;
 }
 
 void Shape::Render(RenderTarget& target) const
@@ -123,11 +96,8 @@ void Shape::Render(RenderTarget& target) const
     {
         Rebuild();
     }
-    if (myFillEnabled)
-    {
-        target.DrawNative(myFill);
-    }
-    if (myOutlineEnabled && myOutlineWidth != 0.f)
+    target.DrawNative(myFill);
+    if (myOutlineWidth != 0.f)
     {
         target.DrawNative(myOutline);
     }

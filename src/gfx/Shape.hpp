@@ -27,16 +27,11 @@ public:
     unsigned int GetNbPoints() const;
     // The point accessors expect an index below GetNbPoints.
     void SetPointPosition(unsigned int index, const Vector2f& position);
-    void SetPointColor(unsigned int index, const Color& color);
-    void SetPointOutlineColor(unsigned int index, const Color& color);
     const Vector2f& GetPointPosition(unsigned int index) const;
     const Color& GetPointColor(unsigned int index) const;
-    const Color& GetPointOutlineColor(unsigned int index) const;
 
     void SetOutlineWidth(float width);
     float GetOutlineWidth() const { return myOutlineWidth; }
-    void EnableFill(bool enable);
-    void EnableOutline(bool enable);
 
 protected:
     void Render(RenderTarget& target) const override;
@@ -55,8 +50,6 @@ private:
 
     std::vector<Point> myPoints;
     float myOutlineWidth = 0.f;
-    bool myFillEnabled = true;
-    bool myOutlineEnabled = true;
 
     // The geometry is rebuilt only after a change of the points, the outline or the colour.
     mutable sf::VertexArray myFill{sf::TriangleFan};

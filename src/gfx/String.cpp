@@ -20,11 +20,6 @@ void String::SetText(const std::string& text)
     myNative.setString(sf::String::fromUtf8(text.begin(), text.end()));
 }
 
-void String::SetFont(const Font& font)
-{
-    myNative.setFont(font.GetNative());
-}
-
 void String::SetSize(float size)
 {
     mySize = size;

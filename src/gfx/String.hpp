@@ -19,7 +19,6 @@ public:
 
     void SetText(const std::string& text);
     const std::string& GetText() const { return myText; }
-    void SetFont(const Font& font);
     void SetSize(float size);
     float GetSize() const { return mySize; }
 
