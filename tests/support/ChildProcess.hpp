@@ -9,12 +9,12 @@
 
 namespace testing_support
 {
-// A program of the build started as its own process, as a user starts it. Its standard output
-// and error go to files the test can read; it is killed if it still runs when this goes.
+// A program of the build started as its own process, as a user starts it. Its standard error
+// goes to a file the test can read; it is killed if it still runs when this goes.
 class ChildProcess
 {
 public:
-    ChildProcess(const std::string& binary, const std::vector<std::string>& arguments,
+    ChildProcess(const std::string& binary, std::vector<std::string> arguments,
                  const std::filesystem::path& folder = std::filesystem::current_path());
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -24,13 +24,11 @@ public:
     std::optional<int> WaitForExit(std::chrono::milliseconds limit);
     // The exit code, or -1 when it did not exit normally within the time given.
     int ExitCode(std::chrono::milliseconds limit = std::chrono::seconds(60));
-    std::string Output() const;
     std::string Errors() const;
 
 private:
     pid_t myPid = -1;
     std::optional<int> myStatus;
-    std::filesystem::path myOutput;
     std::filesystem::path myErrors;
 };
 } // namespace testing_support
