@@ -1,17 +1,15 @@
-# Sourced by run.sh and test.sh: installs the Debian packages the build and the tests need,
-# when any is missing. Needs root, or sudo.
+# Sourced by run.sh and test.sh: installs the Debian packages given, when any is missing. Needs
+# root, or sudo.
 
-PULSESTAGE_PACKAGES=(
-    cmake g++ make
-    libsfml-dev fonts-dejavu-core
-    libgtest-dev libbenchmark-dev
-    libx11-dev xvfb xauth
-)
+# What the program and its tools need to build.
+PROGRAM_PACKAGES=(cmake g++ make libsfml-dev fonts-dejavu-core)
+# What the tests and the benchmarks need besides, and the display they run on without a desktop.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth)
 
 ensure_packages() {
     local missing=()
     local package
-    for package in "${PULSESTAGE_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

@@ -3,13 +3,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages
+ensure_packages "${PROGRAM_PACKAGES[@]}"
 
 if [ -z "${DISPLAY:-}" ]; then
     echo "pulsestage: no display (DISPLAY is unset); start it from a graphical session" >&2
     exit 1
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The program alone: no test framework needed.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPULSESTAGE_BUILD_TESTS=OFF >/dev/null
 cmake --build build --target pulsestage -j "$(nproc)"
 exec build/pulsestage

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 if [ -z "${DISPLAY:-}" ]; then
     # The default screen of xvfb-run has no true-colour visual; -noreset keeps the server up
@@ -19,7 +19,10 @@ jobs=$(nproc)
 # every key it held.
 
 echo "== plain build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Also builds the benchmarks, so that they keep compiling, and the picture generator, so that a
+# test can check that resources/ still holds what it draws.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPULSESTAGE_BUILD_TESTS=ON \
+    -DPULSESTAGE_BUILD_BENCH=ON -DPULSESTAGE_BUILD_IMAGES=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure
 

@@ -64,6 +64,24 @@ BouncingString* MakeLabel(const std::string& text, const PulseGenerator* rotatio
     return label;
 }
 
+// A shelf of five slots standing upright in the level at x, each slot showing the item. The
+// phase shift moves the shelf's dance before its slots join the wave, so they follow the shift.
+Shelf* MakeShelf(const PulseGenerator* mainBeat, gfx::Sprite* item, float x, float phaseShift)
+{
+    auto* shelf =
+        new Shelf(mainBeat, gfx::Vector2f(0.0f, 0.0f), gfx::Vector2f(1.0f, 1.0f), 0.0f, White);
+    shelf->Dance.SetPhaseOffsetVariation(shelf->Dance.GetPhaseOffsetVariation() + phaseShift);
+    shelf->AddSlots(SlotsPerShelf);
+    for (int i = 0; i < SlotsPerShelf; ++i)
+    {
+        shelf->GetSlot(i)->push_back(item);
+    }
+    shelf->SetScale(gfx::Vector2f(1.0f, 1.0f) * 50.0f);
+    shelf->SetPosition(x, -125.0f);
+    shelf->SetRotation(-90.0f);
+    return shelf;
+}
+
 void CenterText(BouncingString& label)
 {
     label.String.SetCenter(label.String.GetLocalSize() * 0.5f);
@@ -124,30 +142,9 @@ void Main::Initialize()
                               1.0f / static_cast<float>(item.GetHeight()));
     }
 
-    myShelf1 =
-        new Shelf(myMainBeat, gfx::Vector2f(0.0f, 0.0f), gfx::Vector2f(1.0f, 1.0f), 0.0f, White);
-    myShelf1->AddSlots(SlotsPerShelf);
-    for (int i = 0; i < SlotsPerShelf; ++i)
-    {
-        myShelf1->GetSlot(i)->push_back(myShelfItem);
-    }
-    myShelf1->SetScale(gfx::Vector2f(1.0f, 1.0f) * 50.0f);
-    myShelf1->SetPosition(100.0f, -125.0f);
-    myShelf1->SetRotation(-90.0f);
-
-    myShelf2 =
-        new Shelf(myMainBeat, gfx::Vector2f(0.0f, 0.0f), gfx::Vector2f(1.0f, 1.0f), 0.0f, White);
-    // Shifts the second shelf's wave against the first's.
-    myShelf2->Dance.SetPhaseOffsetVariation(myShelf2->Dance.GetPhaseOffsetVariation() +
-                                            gfx::Randomizer::Random(-1.0f, 1.0f));
-    myShelf2->AddSlots(SlotsPerShelf);
-    for (int i = 0; i < SlotsPerShelf; ++i)
-    {
-        myShelf2->GetSlot(i)->push_back(myShelfItem);
-    }
-    myShelf2->SetScale(gfx::Vector2f(1.0f, 1.0f) * 50.0f);
-    myShelf2->SetPosition(-100.0f, -125.0f);
-    myShelf2->SetRotation(-90.0f);
+    myShelf1 = MakeShelf(myMainBeat, myShelfItem, 100.0f, 0.0f);
+    // The second shelf's wave is shifted against the first's.
+    myShelf2 = MakeShelf(myMainBeat, myShelfItem, -100.0f, gfx::Randomizer::Random(-1.0f, 1.0f));
 
     myTopLeft->push_back(myFPS);
     myTopRight->push_back(myHallo);

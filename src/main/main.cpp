@@ -3,6 +3,7 @@
 #include "engine/ImageManager.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
+#include "main/ProgramWindow.hpp"
 #include "main/Scenes.hpp"
 
 int main(int, char**)
@@ -12,10 +13,7 @@ int main(int, char**)
     app.mGameStateManager = new GameStateManager;
     app.mGameStateManager->SetApp(&app);
     app.mImageManager = new ImageManager("resources/");
-    app.mRenderWindow =
-        new gfx::RenderWindow(gfx::VideoMode(1024, 600, 32), "SFML Window",
-                              gfx::Style::Titlebar | gfx::Style::Resize | gfx::Style::Close,
-                              gfx::WindowSettings(24, 8, 8));
+    app.mRenderWindow = ProgramWindow::Open(1024, 600, "SFML Window", 8).release();
     RegisterScenes(*app.mGameStateManager);
     app.mGameStateManager->SetActiveState("TestBoundedMovement");
     app.mGameStateManager->GetActiveState()->Initialize();

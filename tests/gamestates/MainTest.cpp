@@ -1,19 +1,18 @@
 #include "gamestates/Main.hpp"
 
+#include "engine/App.hpp"
+#include "engine/ImageManager.hpp"
 #include "gamestates/MainProbe.hpp"
 #include "gfx/Image.hpp"
-#include "gfx/Randomizer.hpp"
-#include "main/FrameLoop.hpp"
-#include "main/ManualTimeSource.hpp"
-#include "support/FrameDriver.hpp"
+#include "stage/SceneSession.hpp"
+#include "stage/SyntheticEvents.hpp"
 #include "support/Pixels.hpp"
-#include "support/TestApp.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 
+using namespace events;
 using namespace testing_support;
 using gamestates::Main;
 using gamestates::MainProbe;
@@ -28,41 +27,20 @@ void ExpectVector(const gfx::Vector2f& actual, float x, float y)
     EXPECT_FLOAT_EQ(actual.y, y);
 }
 
-// The main scene in a 1024 x 600 window, on a replaced clock, registered and initialised.
+// The main scene in a 1024 x 600 window, with seeded random numbers, on a clock that moves only
+// by the frame times the test gives.
 class MainScene : public ::testing::Test
 {
 protected:
-    MainScene()
-    {
-        gfx::Randomizer::SetSeed(7);
-        app.Manager().RegisterState(scene.get());
-        scene->Initialize();
-    }
-
-    ~MainScene() override
-    {
-        if (scene)
-        {
-            scene->Cleanup();
-        }
-    }
-
     // Runs frames of the given length with the given events queued before the first.
     void Frames(int count, float seconds, std::initializer_list<gfx::Event> events = {})
     {
-        const std::vector<gfx::Event> queued(events);
-        RunFrames(app, *scene, count,
-                  [&](int frame)
-                  {
-                      time.Advance(seconds);
-                      if (frame == 0)
-                      {
-                          for (const gfx::Event& event : queued)
-                          {
-                              app.Push(event);
-                          }
-                      }
-                  });
+        session.SetFrameTime(seconds);
+        for (const gfx::Event& event : events)
+        {
+            session.Queue(event);
+        }
+        session.RunFrames(count);
     }
 
     // The window pixel over a point of the level.
@@ -73,10 +51,9 @@ protected:
                              (level.y - rect.Top) * 600.0f / rect.GetHeight());
     }
 
-    ManualTimeSource time;
-    TestApp app;
-    std::unique_ptr<Main> scene = std::make_unique<Main>();
-    MainProbe probe{*scene};
+    SceneSession session{"main", 1024, 600, 1.0 / 60.0, 7};
+    Main& scene = dynamic_cast<Main&>(session.GetScene());
+    MainProbe probe{scene};
 };
 } // namespace
 
@@ -125,17 +102,17 @@ TEST_F(MainScene, ObjectsAreLinkedAsTheSceneNeedsThem)
 
 TEST_F(MainScene, ResizeFitsTheLongerSideAndKeepsTheLevelCentre)
 {
-    Frames(1, 0.25f, {gfx::Event(KeyPressed(gfx::Keyboard::Right))});
+    Frames(1, 0.25f, {KeyPressed(gfx::Keyboard::Right)});
     const gfx::Vector2f centre = probe.LevelView().GetCenter();
 
-    app.Resize(600, 1024);
+    session.Resize(600, 1024);
     Frames(1, 0.0f, {KeyReleased(gfx::Keyboard::Right)});
     ExpectVector(probe.BackgroundView().GetHalfSize(), 600.0f * 500.0f / 1024.0f, 500.0f);
     ExpectVector(probe.LevelView().GetHalfSize(), 600.0f * 500.0f / 1024.0f, 500.0f);
     ExpectVector(probe.LevelView().GetCenter(), centre.x, centre.y);
     ExpectVector(probe.UIView().GetHalfSize(), 300.0f, 512.0f);
 
-    app.Resize(800, 800);
+    session.Resize(800, 800);
     Frames(1, 0.0f);
     ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, 500.0f);
     ExpectVector(probe.LevelView().GetHalfSize(), 500.0f, 500.0f);
@@ -172,7 +149,7 @@ TEST_F(MainScene, PageKeysZoomOnlyTheBackgroundUntilTheNextResize)
     EXPECT_NEAR(probe.BackgroundView().GetHalfSize().x, 500.0f, 1e-3f);
 
     Frames(1, 0.01f, {KeyReleased(gfx::Keyboard::PageDown), KeyPressed(gfx::Keyboard::A)});
-    app.Resize(1024, 600);
+    session.Resize(1024, 600);
     Frames(1, 0.01f);
     ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, StartHalfHeight);
 }
@@ -183,22 +160,9 @@ TEST_F(MainScene, EscapeStopsTheSceneBeforeTheZoomKeysAreRead)
            {KeyPressed(gfx::Keyboard::PageUp), KeyPressed(gfx::Keyboard::Escape),
             KeyPressed(gfx::Keyboard::A)});
 
-    EXPECT_FALSE(scene->IsRunning());
+    EXPECT_FALSE(scene.IsRunning());
     // Only the press before Escape zoomed.
     ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f / 1.1f, StartHalfHeight / 1.1f);
-}
-
-TEST_F(MainScene, EscapeEndsTheProgramWithTheSceneCleanedUp)
-{
-    app.Manager().SetActiveState("main");
-    time.Advance(0.01);
-    app.Push(KeyPressed(gfx::Keyboard::Escape));
-
-    EXPECT_EQ(RunFrameLoop(app.GetApp()), 0);
-
-    // The loop has cleaned the scene up (a second Cleanup would free everything twice, which
-    // the sanitizer build reports); only destroying it is left.
-    scene.reset();
 }
 
 TEST_F(MainScene, CursorFollowsTheMouseAndLeavesAndEntersWithIt)
@@ -262,13 +226,14 @@ TEST_F(MainScene, ReadoutShowsTheTruncatedFrameRate)
 
 TEST_F(MainScene, CanBeInitialisedAgainAfterCleanup)
 {
-    gfx::Image* figure = app.Images().Get("figur.png");
-    scene->Cleanup();
+    ImageManager& images = *session.GetStage().GetApp().mImageManager;
+    gfx::Image* figure = images.Get("figur.png");
+    scene.Cleanup();
     EXPECT_GT(figure->GetWidth(), 0u) << "images belong to the image manager";
 
-    scene->Initialize();
+    scene.Initialize();
     Frames(2, 0.02f);
-    EXPECT_NE(app.Images().Get("figur.png"), figure) << "the pictures are loaded anew";
+    EXPECT_NE(images.Get("figur.png"), figure) << "the pictures are loaded anew";
 }
 
 namespace
@@ -297,7 +262,7 @@ TEST_F(MainScene, FrameShowsGridFigureShelfBoxAndLabels)
 {
     Frames(30, 1.0f / 60.0f);
     const gfx::Image frame =
-        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene->Render(target); });
+        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene.Render(target); });
 
     // The grid covers the whole window: no clear colour is left.
     EXPECT_EQ(CountPixels(frame, gfx::Color(0, 128, 128, 255)), 0u);

@@ -2,10 +2,12 @@
 
 #include "gamestates/TestBoundedMovementProbe.hpp"
 #include "gfx/RenderTarget.hpp"
-#include "main/FrameLoop.hpp"
+#include "gfx/RenderWindow.hpp"
 #include "misc/math_utils.hpp"
+#include "stage/SceneSession.hpp"
+#include "stage/Stage.hpp"
+#include "stage/SyntheticEvents.hpp"
 #include "support/Pixels.hpp"
-#include "support/TestApp.hpp"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 
 using gamestates::TestBoundedMovement;
 using gamestates::TestBoundedMovementProbe;
+using namespace events;
 using namespace testing_support;
 
 namespace
@@ -43,28 +46,20 @@ bool IsFinite(gfx::Vector2f v)
 class TestBoundedMovementTest : public ::testing::Test
 {
 protected:
-    TestBoundedMovementTest()
-    {
-        myApp.Manager().RegisterState(&myScene);
-        myApp.Manager().SetActiveState("TestBoundedMovement");
-        myScene.Initialize();
-    }
-
     // One frame of the real loop that handles the given events.
     void RunFrame(const std::vector<gfx::Event>& events)
     {
         for (const gfx::Event& event : events)
         {
-            myApp.Push(event);
+            mySession.Queue(event);
         }
-        myApp.Push(Closed());
-        RunFrameLoop(myApp.GetApp());
+        mySession.RunFrames(1);
     }
 
     gfx::Vector2f SceneAt(int x, int y)
     {
-        return myApp.Window().ConvertCoords(static_cast<unsigned int>(x),
-                                            static_cast<unsigned int>(y), &myProbe.View());
+        return mySession.GetStage().GetWindow().ConvertCoords(
+            static_cast<unsigned int>(x), static_cast<unsigned int>(y), &myProbe.View());
     }
 
     // What was dragged, told by which of the handles moved.
@@ -93,8 +88,8 @@ protected:
             myProbe.Start(), myProbe.Vector(), myProbe.Bound().GetP1(), myProbe.Bound().GetP2());
     }
 
-    TestApp myApp;
-    TestBoundedMovement myScene;
+    SceneSession mySession{"TestBoundedMovement", 1024, 600, 1.0 / 60.0, 1};
+    TestBoundedMovement& myScene = dynamic_cast<TestBoundedMovement&>(mySession.GetScene());
     TestBoundedMovementProbe myProbe{myScene};
 };
 
@@ -236,7 +231,7 @@ TEST_F(TestBoundedMovementTest, DraggingTheDestinationOntoTheStartLeavesTheEdgeG
 {
     // With a height of a power of two, pixels convert to scene points without rounding, so the
     // destination can land exactly on the start.
-    myApp.Resize(1024, 512);
+    mySession.Resize(1024, 512);
     RunFrame({MousePressed(gfx::Mouse::Left, 400, 275), MouseMoved(300, 200)});
     EXPECT_EQ(myProbe.Vector(), gfx::Vector2f(200, 100));
     EXPECT_EQ(myProbe.Movement().GetP1(), gfx::Vector2f(-100, 0));
@@ -271,7 +266,7 @@ TEST_F(TestBoundedMovementTest, RightDragPansZoomKeepsTheCentreAndResizeResets)
     RunFrame({MousePressed(gfx::Mouse::Right, 100, 100), MouseMoved(300, 250)});
     EXPECT_TRUE(Near(SceneAt(300, 250), grabbed));
 
-    myApp.Resize(800, 500);
+    mySession.Resize(800, 500);
     RunFrame({});
     EXPECT_EQ(myProbe.View().GetCenter(), gfx::Vector2f(400, 250));
     EXPECT_EQ(myProbe.View().GetHalfSize(), gfx::Vector2f(400, 250));

@@ -1,6 +1,6 @@
 #include "gfx/Clock.hpp"
 
-#include "main/ManualTimeSource.hpp"
+#include "stage/ManualTimeSource.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "gfx/Input.hpp"
 
-#include "support/TestApp.hpp"
+#include "stage/SyntheticEvents.hpp"
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
+using namespace events;
 
 TEST(Input, FollowsTheEventsAndForgetsEverythingOnLostFocus)
 {

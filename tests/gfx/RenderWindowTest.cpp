@@ -1,12 +1,13 @@
 #include "gfx/RenderWindow.hpp"
 
-#include "support/TestApp.hpp"
+#include "stage/Stage.hpp"
+#include "stage/SyntheticEvents.hpp"
 
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 
-using namespace testing_support;
+using namespace events;
 
 namespace
 {
@@ -19,8 +20,9 @@ void ExpectNear(const gfx::Vector2f& actual, const gfx::Vector2f& expected)
 
 TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 {
-    TestApp app(400, 200);
-    gfx::RenderWindow& window = app.Window();
+    Stage stage;
+    stage.OpenWindow(400, 200, "SFML Window", 0);
+    gfx::RenderWindow& window = stage.GetWindow();
     ExpectNear(window.ConvertCoords(30, 40), {30.f, 40.f});
 
     // Zoom divides the half size: the window shows 200 x 100 units, a pixel is half a unit.
@@ -40,8 +42,9 @@ TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 
 TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
 {
-    TestApp app(300, 200);
-    gfx::RenderWindow& window = app.Window();
+    Stage stage;
+    stage.OpenWindow(300, 200, "SFML Window", 0);
+    gfx::RenderWindow& window = stage.GetWindow();
     // Provoke an event from the system and give it time to arrive before the pushed ones.
     window.SetSize(320, 240);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

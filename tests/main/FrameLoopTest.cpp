@@ -1,13 +1,17 @@
 #include "main/FrameLoop.hpp"
 
+#include "engine/GameStateManager.hpp"
+#include "gfx/RenderWindow.hpp"
+#include "stage/Stage.hpp"
+#include "stage/SyntheticEvents.hpp"
 #include "support/RecordingState.hpp"
-#include "support/TestApp.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-using namespace testing_support;
+using namespace events;
+using testing_support::RecordingState;
 
 namespace
 {
@@ -18,22 +22,26 @@ class FrameLoop : public ::testing::Test
 protected:
     FrameLoop()
     {
-        app.Manager().RegisterState(&state);
-        app.Manager().SetActiveState("recording");
+        stage.OpenWindow(1024, 600, "SFML Window", 0);
+        GameStateManager& manager = *stage.GetApp().mGameStateManager;
+        manager.RegisterState(&state);
+        manager.SetActiveState("recording");
     }
 
-    TestApp app;
+    void Push(const gfx::Event& event) { stage.GetWindow().PushEvent(event); }
+
+    Stage stage;
     RecordingState state;
 };
 } // namespace
 
 TEST_F(FrameLoop, CloseInTheMiddleNeverReachesTheStateAndTheFrameStillFinishes)
 {
-    app.Push(MouseMoved(1, 2));
-    app.Push(Closed());
-    app.Push(KeyPressed(gfx::Keyboard::A));
-    app.Push(Closed());
-    EXPECT_EQ(RunFrameLoop(app.GetApp()), 0);
+    Push(MouseMoved(1, 2));
+    Push(Closed());
+    Push(KeyPressed(gfx::Keyboard::A));
+    Push(Closed());
+    RunFrameLoop(stage.GetApp());
 
     EXPECT_EQ(state.Calls,
               (Calls{"EventHandling", "EventHandling", "Update", "Render", "Cleanup"}));
@@ -45,7 +53,7 @@ TEST_F(FrameLoop, StateThatStopsItselfEndsTheLoopAfterTheFrameItStoppedIn)
 {
     int updates = 0;
     state.OnUpdate = [&updates](RecordingState& self) { self.SetRunning(++updates < 2); };
-    EXPECT_EQ(RunFrameLoop(app.GetApp()), 0);
+    RunFrameLoop(stage.GetApp());
     EXPECT_EQ(state.Calls, (Calls{"Update", "Render", "Update", "Render", "Cleanup"}));
 
     // Stopped right after Initialize or while handling an event: one full frame all the same.
@@ -53,14 +61,14 @@ TEST_F(FrameLoop, StateThatStopsItselfEndsTheLoopAfterTheFrameItStoppedIn)
     state.OnUpdate = nullptr;
     state.Calls.clear();
     state.SetRunning(false);
-    app.Push(MouseMoved(5, 5));
-    EXPECT_EQ(RunFrameLoop(app.GetApp()), 0);
+    Push(MouseMoved(5, 5));
+    RunFrameLoop(stage.GetApp());
     EXPECT_EQ(state.Calls, oneFrame);
 
     state.Calls.clear();
     state.SetRunning(true);
     state.OnEvent = [](RecordingState& self, const gfx::Event&) { self.SetRunning(false); };
-    app.Push(KeyPressed(gfx::Keyboard::Escape));
-    EXPECT_EQ(RunFrameLoop(app.GetApp()), 0);
+    Push(KeyPressed(gfx::Keyboard::Escape));
+    RunFrameLoop(stage.GetApp());
     EXPECT_EQ(state.Calls, oneFrame);
 }

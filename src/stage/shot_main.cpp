@@ -1,6 +1,6 @@
 // pulsestage-shot: draws a scene of the program off-screen and writes a PNG. All of its work is
 // in the core library (ShotTool), where the tests reach it.
-#include "main/ShotTool.hpp"
+#include "stage/ShotTool.hpp"
 
 #include <iostream>
 

@@ -1,7 +1,7 @@
-#include "main/InputScript.hpp"
+#include "stage/InputScript.hpp"
 
 #include "main/UsageError.hpp"
-#include "support/TestApp.hpp"
+#include "stage/SyntheticEvents.hpp"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-using namespace testing_support;
+using namespace events;
 
 namespace
 {

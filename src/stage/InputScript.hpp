@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/ScriptStep.hpp"
+#include "stage/ScriptStep.hpp"
 
 #include <istream>
 #include <string>

@@ -26,9 +26,9 @@ public:
 
     // Throws UsageError naming the registered scenes when none has this ID.
     void CheckScene(const GameStateID& id) const;
-    // Opens the program's kind of window: resizable, closable, with its depth and stencil
-    // buffers; the program asks for antialiasing level 8. Throws std::runtime_error when there is
-    // no display to open it on.
+    // Opens the program's kind of window (the program asks for antialiasing level 8) and drops
+    // what the window system says of it at first, so that a scene hears only the input it is
+    // given. Throws std::runtime_error when there is no display to open it on.
     void OpenWindow(unsigned int width, unsigned int height, const std::string& title,
                     unsigned int antialiasing = 8);
     // Makes the scene the active state (which marks it running) and initialises it; needs the

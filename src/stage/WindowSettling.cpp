@@ -1,4 +1,4 @@
-#include "main/WindowSettling.hpp"
+#include "stage/WindowSettling.hpp"
 
 #include "gfx/RenderWindow.hpp"
 

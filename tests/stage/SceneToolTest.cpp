@@ -1,4 +1,4 @@
-#include "main/SceneTool.hpp"
+#include "stage/SceneTool.hpp"
 
 #include "support/ChildProcess.hpp"
 #include "support/DesktopWindow.hpp"

@@ -1,4 +1,4 @@
-#include "main/ManualTimeSource.hpp"
+#include "stage/ManualTimeSource.hpp"
 
 #include "gfx/Clock.hpp"
 

@@ -1,37 +1,9 @@
-#include "support/TestApp.hpp"
+#include "stage/SyntheticEvents.hpp"
 
-#include "main/WindowSettling.hpp"
-
-namespace testing_support
+namespace events
 {
-TestApp::TestApp(unsigned int width, unsigned int height)
-    : myWindow(std::make_unique<gfx::RenderWindow>(gfx::VideoMode(width, height, 32), "SFML Window",
-                                                   gfx::Style::Titlebar | gfx::Style::Resize |
-                                                       gfx::Style::Close,
-                                                   gfx::WindowSettings(24, 8, 0))),
-      myImages("resources/"), myApp{myWindow.get(), &myManager, &myImages}
-{
-    myManager.SetApp(&myApp);
-    DropStartupEvents(*myWindow);
-}
-
-void TestApp::Resize(unsigned int width, unsigned int height)
-{
-    // Waiting for the system's report keeps it from arriving after a later resize and taking
-    // the window back to this size.
-    ResizeAndAwaitReport(*myWindow, width, height);
-    Push(Resized(width, height));
-}
-
 namespace
 {
-gfx::Event OfType(gfx::Event::EventType type)
-{
-    gfx::Event event{};
-    event.type = type;
-    return event;
-}
-
 gfx::Event Button(gfx::Event::EventType type, gfx::Mouse::Button button, int x, int y)
 {
     gfx::Event event = OfType(type);
@@ -48,6 +20,13 @@ gfx::Event Key(gfx::Event::EventType type, gfx::Keyboard::Key key)
     return event;
 }
 } // namespace
+
+gfx::Event OfType(gfx::Event::EventType type)
+{
+    gfx::Event event{};
+    event.type = type;
+    return event;
+}
 
 gfx::Event Closed()
 {
@@ -118,4 +97,4 @@ gfx::Event MouseLeft()
 {
     return OfType(gfx::Event::MouseLeft);
 }
-} // namespace testing_support
+} // namespace events

@@ -1,4 +1,4 @@
-#include "main/ForwardingState.hpp"
+#include "stage/ForwardingState.hpp"
 
 ForwardingState::ForwardingState(GameState& scene) : myScene(scene)
 {

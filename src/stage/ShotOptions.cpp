@@ -1,6 +1,7 @@
-#include "main/ShotOptions.hpp"
+#include "stage/ShotOptions.hpp"
 
-#include "main/InputScript.hpp"
+#include "main/ProgramWindow.hpp"
+#include "stage/InputScript.hpp"
 #include "main/UsageError.hpp"
 
 #include <algorithm>
@@ -12,9 +13,6 @@
 
 namespace
 {
-// A window larger than this is refused rather than left to the window system's mercy.
-constexpr unsigned long LargestSide = 8192;
-
 [[noreturn]] void Fail(const std::string& option, const std::string& problem)
 {
     throw UsageError(option + ": " + problem);
@@ -63,10 +61,10 @@ void ReadSize(const std::string& text, ShotOptions& options)
     {
         Fail("--size", "a picture of " + text + " has no pixels; both sides must be at least 1");
     }
-    if (width > LargestSide || height > LargestSide)
+    if (width > ProgramWindow::LargestSide || height > ProgramWindow::LargestSide)
     {
         Fail("--size",
-             "both sides must be at most " + std::to_string(LargestSide) + ", not " + text);
+             "both sides must be at most " + std::to_string(ProgramWindow::LargestSide) + ", not " + text);
     }
     options.Width = static_cast<unsigned int>(width);
     options.Height = static_cast<unsigned int>(height);

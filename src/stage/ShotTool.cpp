@@ -1,10 +1,10 @@
-#include "main/ShotTool.hpp"
+#include "stage/ShotTool.hpp"
 
 #include "gfx/Image.hpp"
-#include "main/InputScript.hpp"
-#include "main/SceneSession.hpp"
-#include "main/ShotOptions.hpp"
-#include "main/UsageError.hpp"
+#include "main/RunAndReport.hpp"
+#include "stage/InputScript.hpp"
+#include "stage/SceneSession.hpp"
+#include "stage/ShotOptions.hpp"
 
 #include <stdexcept>
 
@@ -33,25 +33,16 @@ void Shoot(const ShotOptions& options, std::ostream& err)
 
 int ShotTool::Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    try
-    {
-        const ShotOptions options = ShotOptions::Parse(arguments);
-        if (options.ShowHelp)
-        {
-            out << ShotOptions::Help();
-            return 0;
-        }
-        Shoot(options, err);
-        return 0;
-    }
-    catch (const UsageError& error)
-    {
-        err << "pulsestage-shot: " << error.what() << "\n(pulsestage-shot --help tells more)\n";
-        return 2;
-    }
-    catch (const std::exception& error)
-    {
-        err << "pulsestage-shot: " << error.what() << "\n";
-        return 1;
-    }
+    return RunAndReport("pulsestage-shot", "(pulsestage-shot --help tells more)\n", err,
+                        [&]
+                        {
+                            const ShotOptions options = ShotOptions::Parse(arguments);
+                            if (options.ShowHelp)
+                            {
+                                out << ShotOptions::Help();
+                                return 0;
+                            }
+                            Shoot(options, err);
+                            return 0;
+                        });
 }

@@ -1,25 +1,17 @@
-#include "main/SceneSession.hpp"
+#include "stage/SceneSession.hpp"
 
 #include "gfx/Randomizer.hpp"
 #include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
-#include "main/InputScript.hpp"
-#include "main/WindowSettling.hpp"
+#include "stage/InputScript.hpp"
+#include "stage/SyntheticEvents.hpp"
+#include "stage/WindowSettling.hpp"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
-namespace
-{
-gfx::Event OfType(gfx::Event::EventType type)
-{
-    gfx::Event event{};
-    event.type = type;
-    return event;
-}
-} // namespace
 
 SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
                            double frameTime, unsigned int seed)
@@ -28,8 +20,6 @@ SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigne
     myStage.CheckScene(scene);
     // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
     myStage.OpenWindow(width, height, "pulsestage-shot", 0);
-    // Before the scene is initialised: it reads the window's size there.
-    DropStartupEvents(myStage.GetWindow());
     // The main scene draws its random numbers in Initialize.
     gfx::Randomizer::SetSeed(seed);
     myScene = &myStage.Start(scene);
@@ -58,10 +48,7 @@ void SceneSession::Resize(unsigned int width, unsigned int height)
         throw std::runtime_error("the window system did not resize the window to " +
                                  std::to_string(width) + "x" + std::to_string(height));
     }
-    gfx::Event resized = OfType(gfx::Event::Resized);
-    resized.size.width = width;
-    resized.size.height = height;
-    Queue(resized);
+    Queue(events::Resized(width, height));
 }
 
 void SceneSession::RunFrames(int count)
@@ -82,7 +69,7 @@ void SceneSession::RunFrame()
     }
     myQueued.clear();
     // The close request ends the frame loop after exactly this frame.
-    window.PushEvent(OfType(gfx::Event::Closed));
+    window.PushEvent(events::Closed());
     RunFrameLoop(myStage.GetApp());
     ++myFramesRun;
 }

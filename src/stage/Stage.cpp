@@ -1,7 +1,9 @@
-#include "main/Stage.hpp"
+#include "stage/Stage.hpp"
 
 #include "gfx/RenderWindow.hpp"
+#include "main/ProgramWindow.hpp"
 #include "main/UsageError.hpp"
+#include "stage/WindowSettling.hpp"
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,11 +43,10 @@ void Stage::OpenWindow(unsigned int width, unsigned int height, const std::strin
         throw std::runtime_error("no display: DISPLAY is not set (without a desktop, run it "
                                  "under xvfb-run)");
     }
-    myWindow = std::make_unique<gfx::RenderWindow>(gfx::VideoMode(width, height, 32), title,
-                                                   gfx::Style::Titlebar | gfx::Style::Resize |
-                                                       gfx::Style::Close,
-                                                   gfx::WindowSettings(24, 8, antialiasing));
+    myWindow = ProgramWindow::Open(width, height, title, antialiasing);
     myApp.mRenderWindow = myWindow.get();
+    // Before a scene is initialised: it reads the window's size there.
+    DropStartupEvents(*myWindow);
 }
 
 GameState& Stage::Start(const GameStateID& id)

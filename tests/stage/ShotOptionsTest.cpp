@@ -1,5 +1,5 @@
 // Wrong command lines are checked where the user meets them, in ShotToolTest.
-#include "main/ShotOptions.hpp"
+#include "stage/ShotOptions.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // pulsestage-scene NAME: the program started on the named scene. All of its work is in the core
 // library (SceneTool), where the tests reach it.
-#include "main/SceneTool.hpp"
+#include "stage/SceneTool.hpp"
 
 #include <iostream>
 

@@ -1,7 +1,7 @@
-#include "main/SceneSession.hpp"
+#include "stage/SceneSession.hpp"
 
 #include "gfx/Clock.hpp"
-#include "main/InputScript.hpp"
+#include "stage/InputScript.hpp"
 
 #include <gtest/gtest.h>
 #include <sstream>

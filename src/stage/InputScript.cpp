@@ -1,19 +1,20 @@
-#include "main/InputScript.hpp"
+#include "stage/InputScript.hpp"
 
+#include "main/ProgramWindow.hpp"
+#include "stage/SyntheticEvents.hpp"
 #include "main/UsageError.hpp"
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
 #include <fstream>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <sstream>
 
 namespace
 {
-// A window larger than this is refused rather than left to the window system's mercy.
-constexpr long LargestSide = 8192;
-
 std::string Lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -52,13 +53,6 @@ const std::map<std::string, gfx::Keyboard::Key>& Keys()
         return table;
     }();
     return keys;
-}
-
-gfx::Event OfType(gfx::Event::EventType type)
-{
-    gfx::Event event{};
-    event.type = type;
-    return event;
 }
 
 // Reads the words of one line and reports its problems with the line's place.
@@ -157,47 +151,8 @@ private:
     std::vector<std::string> myWords;
 };
 
-gfx::Event ButtonEvent(const LineReader& line, gfx::Event::EventType type)
-{
-    line.Expect(3, "left|right|middle X Y");
-    gfx::Event event = OfType(type);
-    event.mouseButton.button = line.Button(1);
-    event.mouseButton.x = line.Coordinate(2, "X");
-    event.mouseButton.y = line.Coordinate(3, "Y");
-    return event;
-}
-
-gfx::Event KeyEvent(const LineReader& line, gfx::Event::EventType type)
-{
-    line.Expect(1, "NAME");
-    gfx::Event event = OfType(type);
-    event.key.code = line.Key(1);
-    return event;
-}
-
-// Under X a wheel step arrives twice, as the old MouseWheelMoved and as MouseWheelScrolled;
-// scenes listen to either, so a scripted step sends both.
-std::vector<gfx::Event> WheelEvents(const LineReader& line)
-{
-    line.Expect(3, "DELTA X Y");
-    const int delta = static_cast<int>(line.Number(1, -1000, 1000, "DELTA"));
-    if (delta == 0)
-    {
-        line.Fail("DELTA must not be 0");
-    }
-    const int x = line.Coordinate(2, "X");
-    const int y = line.Coordinate(3, "Y");
-    gfx::Event moved = OfType(gfx::Event::MouseWheelMoved);
-    moved.mouseWheel.delta = delta;
-    moved.mouseWheel.x = x;
-    moved.mouseWheel.y = y;
-    gfx::Event scrolled = OfType(gfx::Event::MouseWheelScrolled);
-    scrolled.mouseWheelScroll.wheel = gfx::Mouse::VerticalWheel;
-    scrolled.mouseWheelScroll.delta = static_cast<float>(delta);
-    scrolled.mouseWheelScroll.x = x;
-    scrolled.mouseWheelScroll.y = y;
-    return {moved, scrolled};
-}
+using ButtonEventOf = gfx::Event (*)(gfx::Mouse::Button, int, int);
+using KeyEventOf = gfx::Event (*)(gfx::Keyboard::Key);
 
 ScriptStep InputStep(std::vector<gfx::Event> events)
 {
@@ -207,68 +162,98 @@ ScriptStep InputStep(std::vector<gfx::Event> events)
     return step;
 }
 
+ScriptStep MoveStep(const LineReader& line)
+{
+    line.Expect(2, "X Y");
+    return InputStep({events::MouseMoved(line.Coordinate(1, "X"), line.Coordinate(2, "Y"))});
+}
+
+ScriptStep ButtonStep(const LineReader& line, ButtonEventOf event)
+{
+    line.Expect(3, "left|right|middle X Y");
+    return InputStep({event(line.Button(1), line.Coordinate(2, "X"), line.Coordinate(3, "Y"))});
+}
+
+ScriptStep KeyStep(const LineReader& line, std::initializer_list<KeyEventOf> eventsOfKey)
+{
+    line.Expect(1, "NAME");
+    const gfx::Keyboard::Key key = line.Key(1);
+    std::vector<gfx::Event> keyEvents;
+    for (const KeyEventOf event : eventsOfKey)
+    {
+        keyEvents.push_back(event(key));
+    }
+    return InputStep(std::move(keyEvents));
+}
+
+// Under X a wheel step arrives twice, as the old MouseWheelMoved and as MouseWheelScrolled;
+// scenes listen to either, so a scripted step sends both.
+ScriptStep WheelStep(const LineReader& line)
+{
+    line.Expect(3, "DELTA X Y");
+    const int delta = static_cast<int>(line.Number(1, -1000, 1000, "DELTA"));
+    if (delta == 0)
+    {
+        line.Fail("DELTA must not be 0");
+    }
+    const int x = line.Coordinate(2, "X");
+    const int y = line.Coordinate(3, "Y");
+    return InputStep(
+        {events::MouseWheelMoved(delta, x, y),
+         events::MouseWheelScrolled(static_cast<float>(delta), x, y)});
+}
+
+ScriptStep PointerStep(const LineReader& line, gfx::Event event)
+{
+    line.Expect(0, line.Command());
+    return InputStep({event});
+}
+
+ScriptStep ResizeStep(const LineReader& line)
+{
+    line.Expect(2, "W H");
+    ScriptStep step;
+    step.Type = ScriptStep::Resize;
+    step.Width = static_cast<unsigned int>(line.Number(1, 1, ProgramWindow::LargestSide, "W"));
+    step.Height = static_cast<unsigned int>(line.Number(2, 1, ProgramWindow::LargestSide, "H"));
+    return step;
+}
+
+ScriptStep FramesStep(const LineReader& line)
+{
+    line.Expect(1, "N");
+    ScriptStep step;
+    step.Type = ScriptStep::Frames;
+    step.Count = static_cast<int>(line.Number(1, 1, 1000000, "N"));
+    return step;
+}
+
 ScriptStep ReadStep(const LineReader& line)
 {
-    const std::string& command = line.Command();
-    if (command == "move")
+    using Reader = std::function<ScriptStep(const LineReader&)>;
+    static const std::map<std::string, Reader> readers = {
+        {"move", MoveStep},
+        {"press", [](const LineReader& l) { return ButtonStep(l, events::MousePressed); }},
+        {"release", [](const LineReader& l) { return ButtonStep(l, events::MouseReleased); }},
+        {"wheel", WheelStep},
+        {"key",
+         [](const LineReader& l)
+         { return KeyStep(l, {events::KeyPressed, events::KeyReleased}); }},
+        {"keydown", [](const LineReader& l) { return KeyStep(l, {events::KeyPressed}); }},
+        {"keyup", [](const LineReader& l) { return KeyStep(l, {events::KeyReleased}); }},
+        {"enter", [](const LineReader& l) { return PointerStep(l, events::MouseEntered()); }},
+        {"leave", [](const LineReader& l) { return PointerStep(l, events::MouseLeft()); }},
+        {"resize", ResizeStep},
+        {"frames", FramesStep},
+    };
+    const auto reader = readers.find(line.Command());
+    if (reader == readers.end())
     {
-        line.Expect(2, "X Y");
-        gfx::Event event = OfType(gfx::Event::MouseMoved);
-        event.mouseMove.x = line.Coordinate(1, "X");
-        event.mouseMove.y = line.Coordinate(2, "Y");
-        return InputStep({event});
+        line.Fail("unknown step \"" + line.Command() +
+                  "\" (the steps are move, press, release, wheel, key, keydown, keyup, resize, "
+                  "enter, leave and frames)");
     }
-    if (command == "press")
-    {
-        return InputStep({ButtonEvent(line, gfx::Event::MouseButtonPressed)});
-    }
-    if (command == "release")
-    {
-        return InputStep({ButtonEvent(line, gfx::Event::MouseButtonReleased)});
-    }
-    if (command == "wheel")
-    {
-        return InputStep(WheelEvents(line));
-    }
-    if (command == "key")
-    {
-        return InputStep(
-            {KeyEvent(line, gfx::Event::KeyPressed), KeyEvent(line, gfx::Event::KeyReleased)});
-    }
-    if (command == "keydown")
-    {
-        return InputStep({KeyEvent(line, gfx::Event::KeyPressed)});
-    }
-    if (command == "keyup")
-    {
-        return InputStep({KeyEvent(line, gfx::Event::KeyReleased)});
-    }
-    if (command == "enter" || command == "leave")
-    {
-        line.Expect(0, command);
-        return InputStep(
-            {OfType(command == "enter" ? gfx::Event::MouseEntered : gfx::Event::MouseLeft)});
-    }
-    if (command == "resize")
-    {
-        line.Expect(2, "W H");
-        ScriptStep step;
-        step.Type = ScriptStep::Resize;
-        step.Width = static_cast<unsigned int>(line.Number(1, 1, LargestSide, "W"));
-        step.Height = static_cast<unsigned int>(line.Number(2, 1, LargestSide, "H"));
-        return step;
-    }
-    if (command == "frames")
-    {
-        line.Expect(1, "N");
-        ScriptStep step;
-        step.Type = ScriptStep::Frames;
-        step.Count = static_cast<int>(line.Number(1, 1, 1000000, "N"));
-        return step;
-    }
-    line.Fail("unknown step \"" + command +
-              "\" (the steps are move, press, release, wheel, key, keydown, keyup, resize, "
-              "enter, leave and frames)");
+    return reader->second(line);
 }
 } // namespace
 

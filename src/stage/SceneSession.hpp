@@ -3,9 +3,9 @@
 #include "engine/GameState.hpp"
 #include "gfx/Event.hpp"
 #include "gfx/Image.hpp"
-#include "main/ForwardingState.hpp"
-#include "main/ManualTimeSource.hpp"
-#include "main/Stage.hpp"
+#include "stage/ForwardingState.hpp"
+#include "stage/ManualTimeSource.hpp"
+#include "stage/Stage.hpp"
 
 #include <memory>
 #include <vector>
@@ -41,9 +41,14 @@ public:
     // in all and no input is left over.
     void Play(const InputScript& script, int leastFrames);
 
+    // The time each following frame takes, in seconds; never negative.
+    void SetFrameTime(double seconds) { myFrameTime = seconds; }
+
     // False once the scene has stopped itself; no frame runs after that.
     bool IsRunning() const;
     int GetFramesRun() const { return myFramesRun; }
+    GameState& GetScene() { return *myScene; }
+    Stage& GetStage() { return myStage; }
     // The scene's last frame, drawn again off-screen at the window's size.
     gfx::Image Snapshot() const;
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace gfx
+{
+class RenderWindow;
+}
+
+// The program's kind of window: decorated, resizable and closable, with a 24-bit depth and an
+// 8-bit stencil buffer, at 32 bits per pixel. The program opens one of 1024 x 600 pixels and asks
+// for antialiasing level 8; its tools open the same kind at other sizes.
+class ProgramWindow
+{
+public:
+    ProgramWindow() = delete;
+
+    // The tools refuse a larger window rather than leave it to the window system's mercy.
+    static constexpr unsigned int LargestSide = 8192;
+
+    static std::unique_ptr<gfx::RenderWindow> Open(unsigned int width, unsigned int height,
+                                                   const std::string& title,
+                                                   unsigned int antialiasing);
+};

@@ -1,0 +1,40 @@
+#include "stage/SceneTool.hpp"
+
+#include "main/FrameLoop.hpp"
+#include "main/RunAndReport.hpp"
+#include "main/UsageError.hpp"
+#include "stage/Stage.hpp"
+
+int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    return RunAndReport("pulsestage-scene", Help(), err,
+                        [&]
+                        {
+                            if (arguments.size() == 1 &&
+                                (arguments[0] == "--help" || arguments[0] == "-h"))
+                            {
+                                out << Help();
+                                return 0;
+                            }
+                            if (arguments.size() != 1)
+                            {
+                                throw UsageError("expected exactly one argument, the scene's name");
+                            }
+                            Stage stage;
+                            stage.CheckScene(arguments[0]);
+                            stage.OpenWindow(1024, 600, "SFML Window");
+                            stage.Start(arguments[0]);
+                            return RunFrameLoop(stage.GetApp());
+                        });
+}
+
+std::string SceneTool::Help()
+{
+    return R"(Usage: pulsestage-scene NAME
+
+Opens the program's window and runs the program's frame loop on the scene NAME instead of the
+start-up scene: "TestBoundedMovement" (the start-up scene) or "main". Run it in the repository
+root, where the scenes find their pictures in resources/. It ends when the window is closed, or
+when the scene stops itself (Escape in "main").
+)";
+}
