@@ -1,5 +1,5 @@
-// pulsestage-scene NAME: the program started on the named scene. All of its work is in the core
-// library (SceneTool), where the tests reach it.
+// pulsestage-scene NAME: the program started on the named scene. All of its work is in
+// SceneTool, where the tests reach it.
 #include "stage/SceneTool.hpp"
 
 #include <iostream>
