@@ -244,27 +244,30 @@ bool TestBoundedMovement::DoLinesIntersect(gfx::Vector2f s1, gfx::Vector2f e1, g
     return InUnitRange(k);
 }
 
+void TestBoundedMovement::UpdateCorrectDest()
+{
+    PlaceIfFinite(myCircleCorrectDest,
+                  CorrectDestination(myCircleStart.GetPosition(), myVector, myLineBound.GetP1(),
+                                     myLineBound.GetP2(), radius,
+                                     myCircleCorrectDest.GetPosition()));
+}
+
 // The boundary stops the body only from its front, the side its normal ng0 points to (the
 // right-hand side of the way from P1 to P2 on screen). The body stops where its centre is the
 // radius r in front of the boundary's line; the band test uses the boundary as a segment, the
 // distance tests its infinite line.
-void TestBoundedMovement::UpdateCorrectDest()
+gfx::Vector2f TestBoundedMovement::CorrectDestination(gfx::Vector2f s, gfx::Vector2f v,
+                                                      gfx::Vector2f pl1, gfx::Vector2f pl2, float r,
+                                                      gfx::Vector2f previous)
 {
-    const gfx::Vector2f s = myCircleStart.GetPosition();
-    const gfx::Vector2f v = myVector;
-    const gfx::Vector2f pl1 = myLineBound.GetP1();
-    const gfx::Vector2f pl2 = myLineBound.GetP2();
-    const float r = radius;
     const gfx::Vector2f z = s + v;
-
     const float length = MathUtils::VectorLen(v);
     gfx::Vector2f ng0(0.f, 0.f);
     gfx::Vector2f nh0(0.f, 0.f);
     if (length == 0.f || !MathUtils::ComputeNormal(pl1, pl2, ng0) ||
         !MathUtils::ComputeNormal(s, z, nh0))
     {
-        PlaceIfFinite(myCircleCorrectDest, z);
-        return;
+        return z;
     }
     const gfx::Vector2f u = v / length;
 
@@ -279,8 +282,7 @@ void TestBoundedMovement::UpdateCorrectDest()
     const bool startsBehind = MathUtils::DotProduct(s - pl2, ng0) < 0.f;
     if (!bandMeetsBoundary || headsToFront || startsBehind || d >= r)
     {
-        PlaceIfFinite(myCircleCorrectDest, z);
-        return;
+        return z;
     }
 
     // v·b = |v|·|b|·cos(alpha) for the boundary's direction b = pl2 - pl1, and sin(alpha) =
@@ -296,14 +298,14 @@ void TestBoundedMovement::UpdateCorrectDest()
     {
         // Moving parallel never changes the distance from the line, so no pull-back helps:
         // the corrected destination stays where the last computation put it.
-        return;
+        return previous;
     }
     // u makes the angle alpha with the line and heads to its back, so pulling z back by x along
     // u moves it x·sin(alpha) further to the front: x·sin(alpha) = r - d leaves the centre
     // exactly r in front of the line. If the start itself is closer than r, x exceeds |v| and
     // the body is pushed back out.
     const float x = (r - d) / sinAlpha;
-    PlaceIfFinite(myCircleCorrectDest, z - u * x);
+    return z - u * x;
 }
 
 void TestBoundedMovement::OnWheel(int delta)

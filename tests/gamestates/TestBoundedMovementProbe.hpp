@@ -4,30 +4,24 @@
 
 namespace gamestates
 {
-// Test access to the scene's private state and geometry.
+// Reads the scene's handles, guides and view, and reaches its geometry, which keeps no state.
 class TestBoundedMovementProbe
 {
 public:
-    explicit TestBoundedMovementProbe(TestBoundedMovement& scene) : myScene(scene) {}
-
-    // Puts the body and the boundary where given, lets the scene correct the destination and
-    // returns the corrected destination. The guides are left as they were.
-    gfx::Vector2f Configure(gfx::Vector2f start, gfx::Vector2f vector, gfx::Vector2f p1,
-                            gfx::Vector2f p2)
-    {
-        myScene.radius = 50.f;
-        myScene.myCircleStart.SetPosition(start);
-        myScene.myVector = vector;
-        myScene.UpdateDest();
-        myScene.myLineBound.SetPoints(p1, p2);
-        myScene.UpdateCorrectDest();
-        return CorrectDest();
-    }
+    explicit TestBoundedMovementProbe(const TestBoundedMovement& scene) : myScene(scene) {}
 
     static bool DoLinesIntersect(gfx::Vector2f s1, gfx::Vector2f e1, gfx::Vector2f s2,
                                  gfx::Vector2f e2)
     {
         return TestBoundedMovement::DoLinesIntersect(s1, e1, s2, e2);
+    }
+
+    // For the scene's body of radius 50.
+    static gfx::Vector2f CorrectDestination(gfx::Vector2f start, gfx::Vector2f vector,
+                                            gfx::Vector2f p1, gfx::Vector2f p2,
+                                            gfx::Vector2f previous)
+    {
+        return TestBoundedMovement::CorrectDestination(start, vector, p1, p2, 50.f, previous);
     }
 
     gfx::Vector2f Start() const { return myScene.myCircleStart.GetPosition(); }
@@ -41,6 +35,6 @@ public:
     const gfx::View& View() const { return myScene.myView; }
 
 private:
-    TestBoundedMovement& myScene;
+    const TestBoundedMovement& myScene;
 };
 } // namespace gamestates

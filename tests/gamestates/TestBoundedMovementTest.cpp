@@ -36,11 +36,14 @@ const gfx::Vector2f Bound2(100.f, 300.f);
                                          << expected.x << ", " << expected.y << ")";
 }
 
-bool IsFinite(gfx::Vector2f v)
-{
-    return std::isfinite(v.x) && std::isfinite(v.y);
-}
+// What the geometry answers where it keeps the corrected destination where it was.
+const gfx::Vector2f Previous(-1234.f, 5678.f);
 
+gfx::Vector2f Corrected(gfx::Vector2f start, gfx::Vector2f vector, gfx::Vector2f p1,
+                        gfx::Vector2f p2)
+{
+    return TestBoundedMovementProbe::CorrectDestination(start, vector, p1, p2, Previous);
+}
 } // namespace
 
 class TestBoundedMovementTest : public ::testing::Test
@@ -80,12 +83,12 @@ protected:
         return {myProbe.Start(), myProbe.Dest(), myProbe.Bound().GetP1(), myProbe.Bound().GetP2()};
     }
 
-    // The corrected destination that a scene computes afresh for the current configuration.
+    // The corrected destination computed afresh for the scene's current configuration.
     gfx::Vector2f FreshCorrectDest() const
     {
-        TestBoundedMovement fresh;
-        return TestBoundedMovementProbe(fresh).Configure(
-            myProbe.Start(), myProbe.Vector(), myProbe.Bound().GetP1(), myProbe.Bound().GetP2());
+        return TestBoundedMovementProbe::CorrectDestination(
+            myProbe.Start(), myProbe.Vector(), myProbe.Bound().GetP1(), myProbe.Bound().GetP2(),
+            myProbe.CorrectDest());
     }
 
     SceneSession mySession{"TestBoundedMovement", 1024, 600, 1.0 / 60.0, 1};
@@ -153,14 +156,12 @@ TEST_F(TestBoundedMovementTest, CorrectedDestinationStopsTheBodyAtTheBoundarysFr
     };
     for (const Case& c : cases)
     {
-        EXPECT_TRUE(Near(myProbe.Configure(c.start, c.vector, c.p1, c.p2), c.expected)) << c.name;
+        EXPECT_TRUE(Near(Corrected(c.start, c.vector, c.p1, c.p2), c.expected)) << c.name;
     }
 }
 
 TEST_F(TestBoundedMovementTest, DegenerateAnglesAndOverflowKeepThePreviousCorrectedDestination)
 {
-    const gfx::Vector2f previous = myProbe.Configure({200, 100}, {0, 300}, Bound1, Bound2);
-
     // Almost along the boundary, rounding pushes the cosine of the angle just above 1. That
     // counts as moving along it, which never changes the distance from its line.
     const gfx::Vector2f start(437.75f, 198.37f);
@@ -170,39 +171,42 @@ TEST_F(TestBoundedMovementTest, DegenerateAnglesAndOverflowKeepThePreviousCorrec
     const float cosAlpha = MathUtils::DotProduct(vector, p2 - p1) /
                            (MathUtils::VectorLen(p2 - p1) * MathUtils::VectorLen(vector));
     ASSERT_GT(std::abs(cosAlpha), 1.f);
-    EXPECT_EQ(myProbe.Configure(start, vector, p1, p2), previous);
-
-    EXPECT_EQ(myProbe.Configure({200, 100}, {0, 300}, {3e38f, 300}, {-3e38f, 300}), previous);
-    EXPECT_TRUE(IsFinite(myProbe.Configure({-3e38f, 100}, {3e38f, 3e38f}, Bound1, Bound2)));
+    EXPECT_EQ(Corrected(start, vector, p1, p2), Previous);
+    EXPECT_EQ(Corrected({200, 100}, {0, 300}, {3e38f, 300}, {-3e38f, 300}), Previous);
 }
 
 // --- Scene through the frame loop -------------------------------------------------------------
 
 TEST_F(TestBoundedMovementTest, LeftPressPicksDestinationThenStartThenBoundaryEnds)
 {
+    // A drag from one point to another, to set a case up.
+    const auto Drag = [](int x1, int y1, int x2, int y2)
+    {
+        return std::vector<gfx::Event>{MousePressed(gfx::Mouse::Left, x1, y1), MouseMoved(x2, y2),
+                                       MouseReleased(gfx::Mouse::Left, x2, y2)};
+    };
     struct Case
     {
         const char* name;
-        gfx::Vector2f start, vector, p1;
+        std::vector<gfx::Event> setUp;
         int x, y;
         std::string dragged;
     };
-    const gfx::Vector2f vector(300, 175);
     const Case cases[] = {
-        {"inside both circles", {100, 100}, {60, 0}, Bound1, 130, 100, "dest "},
-        {"inside the start circle", {100, 100}, vector, Bound1, 120, 110, "start dest "},
-        {"on the start circle's outline", {100, 100}, vector, Bound1, 100, 150, ""},
-        {"near the first end", {100, 100}, vector, Bound1, 455, 300, "bound1 "},
-        {"exactly 10 from the first end", {100, 100}, vector, Bound1, 460, 300, ""},
-        {"near the second end", {100, 100}, vector, Bound1, 100, 306, "bound2 "},
-        {"near both ends", {100, 100}, vector, {110, 300}, 105, 300, "bound1 "},
-        {"inside a circle and near an end", {100, 260}, {300, 15}, Bound1, 100, 295, "start dest "},
-        {"empty space", {100, 100}, vector, Bound1, 800, 100, ""},
+        {"inside both circles", Drag(400, 275, 160, 100), 130, 100, "dest "},
+        {"inside the start circle", {}, 120, 110, "start dest "},
+        {"on the start circle's outline", {}, 100, 150, ""},
+        {"near the first end", {}, 455, 300, "bound1 "},
+        {"exactly 10 from the first end", {}, 460, 300, ""},
+        {"near the second end", {}, 100, 306, "bound2 "},
+        {"near both ends", Drag(450, 300, 110, 300), 105, 300, "bound1 "},
+        {"inside a circle and near an end", Drag(100, 100, 100, 260), 100, 295, "start dest "},
+        {"empty space", {}, 800, 100, ""},
     };
     for (const Case& c : cases)
     {
         myScene.Initialize();
-        myProbe.Configure(c.start, c.vector, c.p1, Bound2);
+        RunFrame(c.setUp);
         const std::vector<gfx::Vector2f> before = Handles();
         RunFrame({MousePressed(gfx::Mouse::Left, c.x, c.y), MouseMoved(c.x + 7, c.y + 3),
                   MouseReleased(gfx::Mouse::Left, c.x + 7, c.y + 3), MouseMoved(0, 0)});
