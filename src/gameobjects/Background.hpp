@@ -30,7 +30,7 @@ public:
     const PulseGenerator* MainBeatShade;
 
 private:
-    friend class BackgroundTestAccess;
+    friend class BackgroundProbe;
 
     void Render(gfx::RenderTarget& Target) const override;
     DancingRect MakeRect(const gfx::Vector2f& cellCenter, const gfx::Vector2f& cellSize,

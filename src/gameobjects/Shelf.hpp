@@ -39,7 +39,7 @@ public:
     PulseVariation Dance;
 
 private:
-    friend class ShelfTestAccess;
+    friend class ShelfProbe;
 
     void Render(gfx::RenderTarget& Target) const override;
 

@@ -2,19 +2,51 @@
 
 #include "pulse/PulseVariation.hpp"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
-TEST(PulseCombinator, AddsTheCurrentPulsesOfBothSources)
+namespace
 {
+// A source that notes when it is asked.
+class NotingSource final : public AbstractPulseGenerator
+{
+public:
+    NotingSource(std::string& notes, char name, float pulse)
+        : myNotes(notes), myName(name), myPulse(pulse)
+    {
+    }
+
+    float GetPulse() const override
+    {
+        myNotes += myName;
+        return myPulse;
+    }
+
+private:
+    std::string& myNotes;
+    char myName;
+    float myPulse;
+};
+} // namespace
+
+TEST(PulseCombinator, AddsTheCurrentPulsesOfBothSourcesAskingTheFirstFirst)
+{
+    // The origin (time factor 2, a quarter period ahead, factor 3, offset 1) and a variation of
+    // it (0.5, 0.25, 2, -1), both half a second in: 1 + 3 cos 1 - 6 sin 0.5.
     PulseGenerator origin("origin", 2.f, 0.25f, 3.f, 1.f);
     origin.Update(0.5f);
-    PulseVariation variation(&origin, 0.5f, 0.25f, 2.f, -1.f);
+    const PulseVariation variation(&origin, 0.5f, 0.25f, 2.f, -1.f);
     const PulseCombinator sum(&origin, &variation);
-    EXPECT_EQ(sum.GetPulse(), origin.GetPulse() + variation.GetPulse());
+    EXPECT_NEAR(sum.GetPulse(), 1.0 + 3.0 * std::cos(1.0) - 6.0 * std::sin(0.5), 1e-6);
 
-    origin.Update(0.25f);
-    origin.SetFactor(2.f);
-    variation.Update(0.5f);
-    EXPECT_EQ(sum.GetPulse(), origin.GetPulse() + variation.GetPulse());
-    EXPECT_NE(origin.GetPulse(), variation.GetPulse());
+    // It keeps no value of its own.
+    origin.SetOffset(2.f);
+    EXPECT_NEAR(sum.GetPulse(), 3.0 + 3.0 * std::cos(1.0) - 6.0 * std::sin(0.5), 1e-6);
+
+    std::string notes;
+    const NotingSource first(notes, '1', 0.25f);
+    const NotingSource second(notes, '2', 0.5f);
+    EXPECT_EQ(PulseCombinator(&first, &second).GetPulse(), 0.75f);
+    EXPECT_EQ(notes, "12");
 }
