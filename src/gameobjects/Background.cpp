@@ -19,7 +19,7 @@ std::uint8_t WrapChannel(int value)
 Background::Background(const PulseGenerator* mainBeatRotation, const PulseGenerator* mainBeatScale,
                        const PulseGenerator* mainBeatShade)
     : Rotation("bgrot", 0.7f, 0.0f, 10.0f, 0.0f), MainBeatRotation(mainBeatRotation),
-      MainBeatScale(mainBeatScale), MainBeatShade(mainBeatShade), time(0.0f)
+      MainBeatScale(mainBeatScale), MainBeatShade(mainBeatShade), time(0.0)
 {
     Rect = gfx::Shape::Rectangle(gfx::Vector2f(0.0f, 0.0f), gfx::Vector2f(1.0f, 1.0f), GetColor(),
                                  0.0f, gfx::Color(0, 0, 0, 255));

@@ -38,5 +38,6 @@ private:
 
     gfx::Shape Rect;
     std::list<DancingRect> rects;
-    float time;
+    // Summed in double, as the pulse clocks are: a float sum of frame times stalls within hours.
+    double time;
 };

@@ -8,7 +8,7 @@ BouncingString::BouncingString(const std::string& Text, const PulseGenerator* Ma
                                const PulseGenerator* MainBeatShade)
     : TimeFactor(3.3333333f), Rotation(MainBeatRotation, 1.0f, 0.0f, 1.0f, 0.0f),
       Scale(MainBeatScale, 1.5f, 0.0f, 1.0f, 0.0f), Shade(MainBeatShade, 1.0f, 0.0f, 1.0f, 0.0f),
-      String(Text), time(0.0f)
+      String(Text), time(0.0)
 {
 }
 

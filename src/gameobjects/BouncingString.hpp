@@ -27,5 +27,6 @@ public:
 private:
     void Render(gfx::RenderTarget& Target) const override;
 
-    float time;
+    // Summed in double, as the pulse clocks are: a float sum of frame times stalls within hours.
+    double time;
 };

@@ -7,7 +7,7 @@ DancingRect::DancingRect(const PulseGenerator* MainBeatRotation,
                          const PulseGenerator* MainBeatScale, const PulseGenerator* MainBeatShade)
     : TimeFactor(10.0f), Rotation(MainBeatRotation, 1.0f, 0.0f, 1.0f, 0.0f),
       Scale(MainBeatScale, 1.0f, 0.0f, 1.0f, 0.0f), Shade(MainBeatShade, 1.0f, 0.0f, 1.0f, 0.0f),
-      time(0.0f)
+      time(0.0)
 {
     const gfx::Vector2f half(0.5f, 0.5f);
     Rect = gfx::Shape::Rectangle(-half, half, gfx::Color(255, 255, 255, 255), 0.0f,

@@ -26,5 +26,6 @@ private:
     void Render(gfx::RenderTarget& Target) const override;
 
     gfx::Shape Rect;
-    float time;
+    // Summed in double, as the pulse clocks are: a float sum of frame times stalls within hours.
+    double time;
 };

@@ -16,6 +16,12 @@ namespace gfx
 // A picture whose pixels stay readable (GetPixel) after it is loaded. The texture that sprites
 // draw is made from the pixels on first use, which needs a display; loading and reading pixels
 // do not.
+//
+// A small file can declare a picture of gigabytes, so loading reads the file's header first and
+// decodes only PNG, GIF, BMP and JPEG pictures of at most 16384 pixels a side and 64 MiB of
+// pixels. The side is the largest texture side of current drivers, Mesa's software one among
+// them; the driver's own limit can only be asked with a display, which loading does without. A
+// picture within these bounds that the driver still cannot hold fails when its texture is made.
 class Image
 {
 public:
@@ -25,7 +31,8 @@ public:
     Image(Image&&) noexcept;
     Image& operator=(Image&&) noexcept;
 
-    // On failure the image is left empty (0 x 0) and SFML says why on standard error.
+    // On failure the image is left empty (0 x 0) and one line on standard error says why: ours
+    // for a file refused before decoding, SFML's for one that fails to decode.
     bool LoadFromFile(const std::string& path);
     bool SaveToFile(const std::string& path) const;
     void Create(unsigned int width, unsigned int height, const Color& color);
@@ -38,7 +45,9 @@ public:
     // Smooth images are filtered when scaled or turned; images start smooth.
     void SetSmooth(bool smooth);
 
-    // The texture for drawing, null for an empty image.
+    // The texture for drawing; null for an empty image and for one the driver cannot hold. SFML
+    // says why on standard error, once: a failed texture is tried again only after the pixels
+    // change.
     const sf::Texture* GetTexture() const;
 
 private:

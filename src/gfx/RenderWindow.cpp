@@ -2,6 +2,22 @@
 
 namespace gfx
 {
+namespace
+{
+// One axis of the pixel-to-scene mapping, left + pixel * width / pixels, as SFML 1.x did it:
+// exact for a view of one unit per pixel, where SFML 2's inverse matrix is off in the last bits
+// for some pixels. An axis without pixels maps every pixel to the view's edge, not to NaN.
+float MapPixel(int pixel, float center, float halfSize, unsigned int pixels)
+{
+    const double left = static_cast<double>(center) - halfSize;
+    if (pixels == 0)
+    {
+        return static_cast<float>(left);
+    }
+    return static_cast<float>(left + pixel * 2.0 * halfSize / pixels);
+}
+} // namespace
+
 RenderWindow::RenderWindow(const VideoMode& mode, const std::string& title, unsigned long style,
                            const WindowSettings& settings)
     : myWindow(mode, title, static_cast<sf::Uint32>(style), settings)
@@ -48,7 +64,10 @@ void RenderWindow::SetSize(unsigned int width, unsigned int height)
 Vector2f RenderWindow::ConvertCoords(unsigned int x, unsigned int y, const View* view) const
 {
     const View& through = view ? *view : GetView();
-    return myWindow.mapPixelToCoords(sf::Vector2i(static_cast<int>(x), static_cast<int>(y)),
-                                     through.ToNative());
+    const Vector2f& center = through.GetCenter();
+    const Vector2f& halfSize = through.GetHalfSize();
+    // A pixel beyond the left or top edge arrives as a negative int cast to unsigned.
+    return Vector2f(MapPixel(static_cast<int>(x), center.x, halfSize.x, GetWidth()),
+                    MapPixel(static_cast<int>(y), center.y, halfSize.y, GetHeight()));
 }
 } // namespace gfx

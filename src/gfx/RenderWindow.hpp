@@ -37,7 +37,9 @@ public:
     void SetSize(unsigned int width, unsigned int height);
 
     // The point of the view's scene under the given window pixel; the current view when none
-    // is given.
+    // is given. Exact for a view of one unit per pixel. A pixel beyond the left or top edge may
+    // be given as a negative int cast to unsigned. A window without width (height) maps every
+    // pixel to the view's left (top) edge.
     Vector2f ConvertCoords(unsigned int x, unsigned int y, const View* view = nullptr) const;
 
 protected:

@@ -18,19 +18,20 @@ void String::SetText(const std::string& text)
 {
     myText = text;
     myNative.setString(sf::String::fromUtf8(text.begin(), text.end()));
+    AlignLetters();
 }
 
 void String::SetSize(float size)
 {
     mySize = size;
     myNative.setCharacterSize(static_cast<unsigned int>(std::lround(std::max(size, 0.f))));
+    AlignLetters();
 }
 
 FloatRect String::GetLocalBounds() const
 {
     const sf::FloatRect bounds = myNative.getLocalBounds();
-    return FloatRect(bounds.left, bounds.top, bounds.left + bounds.width,
-                     bounds.top + bounds.height);
+    return FloatRect(0.f, 0.f, bounds.width, bounds.height);
 }
 
 FloatRect String::GetRect() const
@@ -49,6 +50,16 @@ FloatRect String::GetRect() const
         rect.Bottom = std::max(rect.Bottom, corner.y);
     }
     return rect;
+}
+
+// SFML 2 sets the letters below and right of the text's origin, by an offset that depends on the
+// letters and the size (about (3, 7) for "Hallo" at size 30). Drawing the native text shifted
+// back by it puts the letters' top-left on the origin, so that half the local size, where owners
+// put the centre, is the middle of the letters.
+void String::AlignLetters()
+{
+    const sf::FloatRect bounds = myNative.getLocalBounds();
+    myNative.setPosition(-bounds.left, -bounds.top);
 }
 
 void String::Render(RenderTarget& target) const

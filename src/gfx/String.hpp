@@ -22,7 +22,8 @@ public:
     void SetSize(float size);
     float GetSize() const { return mySize; }
 
-    // The area the glyphs cover in the text's own frame.
+    // The area the glyphs cover in the text's own frame. It starts at (0, 0), the letters'
+    // top-left, so half its size is the middle of the letters.
     FloatRect GetLocalBounds() const;
     // The smallest axis-aligned rectangle around those glyphs in the parent's frame.
     FloatRect GetRect() const;
@@ -31,6 +32,8 @@ protected:
     void Render(RenderTarget& target) const override;
 
 private:
+    void AlignLetters();
+
     std::string myText;
     float mySize;
     mutable sf::Text myNative;

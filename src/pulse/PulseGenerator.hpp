@@ -25,6 +25,10 @@ using PulseGeneratorID = std::string;
 // the wave by overriding the getters alone. A generator is a value: a copy has its own clock,
 // starting where the original's stood. Scenes own generators and variations through pointers of
 // this type, so the destructor is virtual.
+//
+// Times go in and out as float seconds, but the clock sums them in double: a float sum of frame
+// times stops advancing once a frame is less than half its last bit, which at 1000 frames a
+// second freezes the animation after about seven hours. GetTime rounds the clock to float.
 class PulseGenerator : public AbstractPulseGenerator, public Updatable
 {
 public:
@@ -44,7 +48,7 @@ public:
     virtual float GetFactor() const { return myFactor; }
     virtual float GetOffset() const { return myOffset; }
 
-    float GetTime() const { return myTime; }
+    float GetTime() const { return static_cast<float>(myTime); }
 
     void SetTimeFactor(float v) { myTimeFactor = v; }
     void SetPhaseOffset(float v) { myPhaseOffset = v; }
@@ -53,8 +57,11 @@ public:
     void SetTime(float v) { myTime = v; }
 
 protected:
+    // Sets this clock to the other's exact time, which GetTime would round.
+    void SetTimeFrom(const PulseGenerator& other) { myTime = other.myTime; }
+
     PulseGeneratorID myID;
-    float myTime = 0.f;
+    double myTime = 0.0;
     float myTimeFactor;
     float myPhaseOffset;
     float myFactor;

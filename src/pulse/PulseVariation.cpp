@@ -7,7 +7,7 @@ PulseVariation::PulseVariation(const PulseGenerator* origin, float timeFactorVar
       myPhaseOffsetVariation(phaseOffsetVariation), myFactorVariation(factorVariation),
       myOffsetVariation(offsetVariation), myOrigin(origin)
 {
-    SetTime(origin->GetTime());
+    SetTimeFrom(*origin);
 }
 
 // The origin is asked on every call, never cached: a later change to it, or anywhere further up

@@ -4,8 +4,8 @@
 
 // A pulse derived from an origin generator: at every call it takes the origin's four parameters
 // as they are at that moment, scales the time factor and the amplitude and shifts the phase and
-// the centre. Its clock is its own; it starts at the origin's time, so a new variation is in
-// step with its origin, and afterwards moves only by this object's Update.
+// the centre. Its clock is its own; it starts at the origin's exact time, so a new variation is
+// in step with its origin, and afterwards moves only by this object's Update.
 // The origin is not owned and must outlive the variation; a copy follows the same origin.
 // The inherited parameter setters store into fields the getters below ignore: change a variation
 // through its variation setters or through its origin.

@@ -1,8 +1,10 @@
 #include "gameobjects/BouncingString.hpp"
 
+#include "gfx/RenderTarget.hpp"
 #include "support/ExactPulse.hpp"
 #include "support/Pixels.hpp"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using testing_support::ExactPulse;
@@ -15,6 +17,38 @@ TEST(MyString, LocalSizeIgnoresPositionAndScale)
     text.SetPosition(40.f, -20.f);
     text.SetScale(3.f, 0.5f);
     EXPECT_EQ(text.GetLocalSize(), size);
+}
+
+TEST(MyString, TurnsAboutTheMiddleOfItsLetters)
+{
+    // Centred as the main scene centres its labels: the middle of the drawn letters must stay on
+    // the position however the text is turned.
+    MyString text("Hallo");
+    text.SetColor(gfx::Color::Black);
+    text.SetCenter(text.GetLocalSize() * 0.5f);
+    text.SetPosition(100.f, 60.f);
+    for (const float angle : {0.f, 90.f, 180.f})
+    {
+        text.SetRotation(angle);
+        const gfx::Image image = testing_support::RenderOffscreen(
+            200, 120, [&](gfx::RenderTarget& target) { target.Draw(text); });
+        unsigned int left = image.GetWidth(), top = image.GetHeight(), right = 0, bottom = 0;
+        for (unsigned int y = 0; y < image.GetHeight(); ++y)
+        {
+            for (unsigned int x = 0; x < image.GetWidth(); ++x)
+            {
+                if (image.GetPixel(x, y) != gfx::Color::White)
+                {
+                    left = std::min(left, x);
+                    top = std::min(top, y);
+                    right = std::max(right, x + 1);
+                    bottom = std::max(bottom, y + 1);
+                }
+            }
+        }
+        EXPECT_NEAR((left + right) / 2.f, 100.f, 1.f) << "turned by " << angle;
+        EXPECT_NEAR((top + bottom) / 2.f, 60.f, 1.f) << "turned by " << angle;
+    }
 }
 
 TEST(BouncingString, PulsesOnlyTheInnerText)

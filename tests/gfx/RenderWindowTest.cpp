@@ -11,33 +11,47 @@ using namespace events;
 
 namespace
 {
-void ExpectNear(const gfx::Vector2f& actual, const gfx::Vector2f& expected)
+void ExpectMapsTo(const gfx::Vector2f& actual, const gfx::Vector2f& expected)
 {
-    EXPECT_NEAR(actual.x, expected.x, 1e-3f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-3f);
+    EXPECT_FLOAT_EQ(actual.x, expected.x);
+    EXPECT_FLOAT_EQ(actual.y, expected.y);
 }
 } // namespace
 
 TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 {
     Stage stage;
-    stage.OpenWindow(400, 200, "SFML Window", 0);
+    stage.OpenWindow(1024, 600, "SFML Window", 0);
     gfx::RenderWindow& window = stage.GetWindow();
-    ExpectNear(window.ConvertCoords(30, 40), {30.f, 40.f});
+    // One unit per pixel, every pixel is exactly its own scene point, also beyond the left and
+    // top edges, where a drag reports negative pixels cast to unsigned.
+    unsigned int inexact = 0;
+    for (unsigned int y = 0; y < 600; ++y)
+    {
+        for (unsigned int x = 0; x < 1024; ++x)
+        {
+            inexact += window.ConvertCoords(x, y) == gfx::Vector2f(x, y) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(inexact, 0u) << "pixel (150, 100) maps to y " << window.ConvertCoords(150, 100).y;
+    EXPECT_EQ(window.ConvertCoords(static_cast<unsigned int>(-7), static_cast<unsigned int>(-1)),
+              gfx::Vector2f(-7.f, -1.f));
 
-    // Zoom divides the half size: the window shows 200 x 100 units, a pixel is half a unit.
+    // Zoom divides the half size: the window shows 200 x 100 units, a pixel is 200 / 1024 units
+    // wide and 100 / 600 units high.
     gfx::View view(gfx::Vector2f(0.f, 0.f), gfx::Vector2f(200.f, 100.f));
     view.Zoom(2.f);
     view.Zoom(0.f);
     view.Move(10.f, 0.f);
-    ExpectNear(window.ConvertCoords(0, 0, &view), {-90.f, -50.f});
-    ExpectNear(window.ConvertCoords(400, 200, &view), {110.f, 50.f});
+    ExpectMapsTo(window.ConvertCoords(0, 0, &view), {-90.f, -50.f});
+    ExpectMapsTo(window.ConvertCoords(1024, 600, &view), {110.f, 50.f});
+    ExpectMapsTo(window.ConvertCoords(5, 3, &view), {-90.f + 1000.f / 1024.f, -49.5f});
 
     view.SetFromRect(gfx::FloatRect(0.f, 0.f, 40.f, 20.f));
-    ExpectNear(window.ConvertCoords(400, 200, &view), {40.f, 20.f});
+    ExpectMapsTo(window.ConvertCoords(1024, 600, &view), {40.f, 20.f});
     view.SetHalfSize(gfx::Vector2f(400.f, 200.f));
     window.SetView(view);
-    ExpectNear(window.ConvertCoords(0, 0), {-380.f, -190.f});
+    ExpectMapsTo(window.ConvertCoords(0, 0), {-380.f, -190.f});
 }
 
 TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)

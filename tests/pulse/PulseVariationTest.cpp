@@ -24,6 +24,12 @@ TEST(PulseVariation, StartsAtItsOriginsTimeThenRunsOnItsOwnClock)
     EXPECT_EQ(origin.GetTime(), 0.75f);
     EXPECT_EQ(variation.GetPulse(), ExactPulse(1.f, 0.5f, 6.f, 0.f, 1.f));
     EXPECT_EQ(copy.GetPulse(), ExactPulse(1.f, 0.5f, 6.f, 0.f, 2.f));
+
+    // Thirty days in, the origin's time rounded to float would be a tenth of a second early.
+    origin.SetTime(2592000.f);
+    origin.Update(0.1f);
+    const PulseVariation late(&origin, 0.5f, 0.25f, 2.f, -1.f);
+    EXPECT_NEAR(late.GetPulse(), ExactPulse(1.f, 0.5f, 6.f, 0.f, 2592000.0 + 0.1f), 1e-4f);
 }
 
 TEST(PulseVariation, ChainFollowsEveryLaterChangeUpstream)
