@@ -1,8 +1,10 @@
 # Sourced by run.sh and test.sh: installs the Debian packages given, when any is missing. Needs
 # root, or sudo.
 
-# What the program and its tools need to build.
+# What the program needs to build.
 PROGRAM_PACKAGES=(cmake g++ make libsfml-dev fonts-dejavu-core)
+# What its tools need besides: pulsestage-shot writes GIFs with giflib.
+TOOL_PACKAGES=(libgif-dev)
 # What the tests and the benchmarks need besides, and the display they run on without a desktop.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth)
 

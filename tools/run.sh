@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${PROGRAM_PACKAGES[@]}"
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
 
 if [ -z "${DISPLAY:-}" ]; then
     echo "pulsestage: no display (DISPLAY is unset); start it from a graphical session" >&2

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 if [ -z "${DISPLAY:-}" ]; then
     # The default screen of xvfb-run has no true-colour visual; -noreset keeps the server up

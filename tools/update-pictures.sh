@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the reference pictures of the picture tests anew, with the arguments listed in
-# tests/pictures/cases.txt, into tests/pictures/. Run it on purpose, when a scene's look has
-# changed, then look at the pictures before committing them. Without a display it runs under Xvfb.
+# tests/pictures/cases.txt, into tests/pictures/, and the README's loops into docs/. Run it on
+# purpose, when a scene's look has changed, then look at the pictures before committing them.
+# Without a display it runs under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,10 @@ while read -r name arguments; do
     build/pulsestage-shot $arguments --out "tests/pictures/$name.png"
     echo "tests/pictures/$name.png"
 done < tests/pictures/cases.txt
+
+# The main scene for one turn of the beat's rotation (2 pi / 2.3 s, 165 frames of 1/60 s) at 20
+# frames a second, and the start-up scene while a script drags the destination across the wall.
+build/pulsestage-shot --scene main --size 512x300 --frames 165 --every 3 --gif docs/main-scene.gif
+build/pulsestage-shot --scene TestBoundedMovement --size 720x480 --dt 0.04 \
+    --script docs/startup-drag.script --gif docs/startup-scene.gif
+printf '%s\n' docs/main-scene.gif docs/startup-scene.gif

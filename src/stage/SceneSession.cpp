@@ -12,7 +12,6 @@
 #include <stdexcept>
 #include <string>
 
-
 SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
                            double frameTime, unsigned int seed)
     : myFrameTime(frameTime)
@@ -72,6 +71,7 @@ void SceneSession::RunFrame()
     window.PushEvent(events::Closed());
     RunFrameLoop(myStage.GetApp());
     ++myFramesRun;
+    myFrameObserver();
 }
 
 void SceneSession::Play(const InputScript& script, int leastFrames)

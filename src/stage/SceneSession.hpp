@@ -7,7 +7,9 @@
 #include "stage/ManualTimeSource.hpp"
 #include "stage/Stage.hpp"
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class InputScript;
@@ -43,6 +45,8 @@ public:
 
     // The time each following frame takes, in seconds; never negative.
     void SetFrameTime(double seconds) { myFrameTime = seconds; }
+    // Called after every frame from now on, when the frame is complete, as for a recording.
+    void SetFrameObserver(std::function<void()> observer) { myFrameObserver = std::move(observer); }
 
     // False once the scene has stopped itself; no frame runs after that.
     bool IsRunning() const;
@@ -62,4 +66,5 @@ private:
     double myFrameTime;
     std::vector<gfx::Event> myQueued;
     int myFramesRun = 0;
+    std::function<void()> myFrameObserver = [] {};
 };

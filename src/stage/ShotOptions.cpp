@@ -1,8 +1,9 @@
 #include "stage/ShotOptions.hpp"
 
 #include "main/ProgramWindow.hpp"
-#include "stage/InputScript.hpp"
 #include "main/UsageError.hpp"
+#include "stage/GifWriter.hpp"
+#include "stage/InputScript.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <set>
+#include <sstream>
 
 namespace
 {
@@ -63,11 +65,32 @@ void ReadSize(const std::string& text, ShotOptions& options)
     }
     if (width > ProgramWindow::LargestSide || height > ProgramWindow::LargestSide)
     {
-        Fail("--size",
-             "both sides must be at most " + std::to_string(ProgramWindow::LargestSide) + ", not " + text);
+        Fail("--size", "both sides must be at most " + std::to_string(ProgramWindow::LargestSide) +
+                           ", not " + text);
     }
     options.Width = static_cast<unsigned int>(width);
     options.Height = static_cast<unsigned int>(height);
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The path, when its extension names the file type, in any case.
+std::string FileOfType(const std::string& option, const std::string& path, const std::string& what,
+                       const std::string& type)
+{
+    const std::size_t dot = path.rfind('.');
+    const std::string extension = Lower(dot == std::string::npos ? "" : path.substr(dot));
+    if (extension != "." + Lower(type))
+    {
+        Fail(option, what + " is written as " + type + ": name a file ending in ." + Lower(type) +
+                         ", not \"" + path + "\"");
+    }
+    return path;
 }
 
 // Seconds as a decimal number (0.02) or a fraction (1/50).
@@ -92,6 +115,24 @@ double ReadSeconds(const std::string& text)
     return value;
 }
 
+// --every belongs to --gif, and GIF's delays are 16 bits of hundredths of a second; one more
+// hundredth may come from the rounding carried over.
+void CheckAnimation(const std::set<std::string>& given, const ShotOptions& options)
+{
+    if (options.Gif.empty() && given.count("--every") != 0)
+    {
+        Fail("--every", "picks the frames of the GIF: give --gif too");
+    }
+    const double longest = (GifWriter::LongestDelay - 1) / 100.0;
+    if (options.Every * options.FrameTime > longest)
+    {
+        std::ostringstream problem;
+        problem << "a GIF shows a frame for at most " << longest << " s, not " << options.Every
+                << " frames of " << options.FrameTime << " s";
+        Fail("--every", problem.str());
+    }
+}
+
 // Stores one option's value.
 void Apply(const std::string& option, const std::string& value, ShotOptions& options)
 {
@@ -101,16 +142,11 @@ void Apply(const std::string& option, const std::string& value, ShotOptions& opt
     }
     else if (option == "--out")
     {
-        const std::size_t dot = value.rfind('.');
-        std::string extension = dot == std::string::npos ? "" : value.substr(dot);
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (extension != ".png")
-        {
-            Fail(option, "the picture is written as PNG: name a file ending in .png, not \"" +
-                             value + "\"");
-        }
-        options.Out = value;
+        options.Out = FileOfType(option, value, "the picture", "PNG");
+    }
+    else if (option == "--gif")
+    {
+        options.Gif = FileOfType(option, value, "the animation", "GIF");
     }
     else if (option == "--size")
     {
@@ -119,6 +155,10 @@ void Apply(const std::string& option, const std::string& value, ShotOptions& opt
     else if (option == "--frames")
     {
         options.Frames = static_cast<int>(Unsigned(option, value, 1, 1000000));
+    }
+    else if (option == "--every")
+    {
+        options.Every = static_cast<int>(Unsigned(option, value, 1, 1000000));
     }
     else if (option == "--dt")
     {
@@ -183,35 +223,47 @@ ShotOptions ShotOptions::Parse(const std::vector<std::string>& arguments)
         {
             Fail("--scene", "required: name the scene to draw");
         }
-        if (options.Out.empty())
+        if (options.Out.empty() && options.Gif.empty())
         {
-            Fail("--out", "required: name the PNG file to write");
+            Fail("--out", "required: name the PNG file to write (or, with --gif, the GIF)");
         }
+        CheckAnimation(given, options);
     }
     return options;
 }
 
 std::string ShotOptions::Help()
 {
-    return R"(Usage: pulsestage-shot --scene NAME --out FILE.png [--size WxH] [--frames N]
-                       [--dt SECONDS] [--seed N] [--script FILE]
+    return R"(Usage: pulsestage-shot --scene NAME (--out FILE.png | --gif FILE.gif | both)
+                       [--size WxH] [--frames N] [--every K] [--dt SECONDS] [--seed N]
+                       [--script FILE]
 
-Draws a scene of pulsestage off-screen, deterministically, and writes the last frame as a PNG.
-It builds the program's application, registers its scenes in the program's order, makes NAME
-the active scene and initialises it, then runs frames of the program's frame loop while the
-clock advances exactly SECONDS per frame and the random numbers come from the seed. Run it in
-the repository root, where the scenes find their pictures in resources/; it needs a display
-(under xvfb-run without one). The window it opens shows the frames as they run.
+Draws a scene of pulsestage off-screen, deterministically, and writes the last frame as a PNG,
+the frames as an animated GIF, or both. It builds the program's application, registers its
+scenes in the program's order, makes NAME the active scene and initialises it, then runs frames
+of the program's frame loop while the clock advances exactly SECONDS per frame and the random
+numbers come from the seed. Run it in the repository root, where the scenes find their pictures
+in resources/; it needs a display (under xvfb-run without one). The window it opens shows the
+frames as they run.
 
 Options (a value may also be joined with "=", as in --frames=120):
   --scene NAME     the scene to draw: "TestBoundedMovement" (the start-up scene) or "main"
-  --out FILE.png   where to write the picture; written only when everything else succeeded
-  --size WxH       the window and the picture, in pixels, each side 1 to 8192 (default 1024x600)
+  --out FILE.png   where to write the last frame; written only when everything else succeeded
+  --gif FILE.gif   where to write the frames as a GIF that loops forever; put in place only when
+                   everything else succeeded
+  --size WxH       the window and the pictures, in pixels, each side 1 to 8192 (default 1024x600)
   --frames N       run at least N frames, 1 to 1000000 (default 1); a script may need more
+  --every K        the GIF keeps every K-th frame and the last, 1 to 1000000 (default 1)
   --dt SECONDS     the time each frame takes, such as 0.02 or 1/50 (default 1/60)
   --seed N         seed of the random numbers, 0 to 4294967295 (default 1)
   --script FILE    input to apply between frames (below)
   --help, -h       print this text
+
+The GIF shows each frame it keeps for the time since the frame kept before it, K x SECONDS,
+rounded to GIF's hundredths of a second so that the whole lasts as long as the frames rendered.
+Viewers show a frame shorter than 0.02 s far longer, so keep K x SECONDS at 0.02 or more (with
+the default 1/60 s: --every 2 or more) and N a multiple of K. It has at most 255 colours, chosen
+from its first frame; each frame stores only the pixels that changed.
 
 A script is a text file of input, one step a line, applied in order between frames:
   move X Y                        the mouse moves to window pixel (X, Y)
@@ -221,7 +273,8 @@ A script is a text file of input, one step a line, applied in order between fram
   key NAME                        a key is pressed and released (within one frame)
   keydown NAME                    a key goes down and stays down
   keyup NAME                      a key comes up
-  resize W H                      the window is resized to W x H pixels (so is the picture)
+  resize W H                      the window is resized to W x H pixels (so is the picture; not
+                                  with --gif, which keeps one size)
   enter                           the mouse enters the window
   leave                           the mouse leaves the window
   frames N                        N frames run
@@ -229,18 +282,19 @@ A script is a text file of input, one step a line, applied in order between fram
 The input of the steps before a "frames" step reaches the scene in the first of those frames.
 After the script, frames run until N frames have run in all and, if input is left over, until
 one more frame has taken it. A scene that stops itself (Escape in "main") ends the run early; the
-picture shows its last frame.
+picture and the GIF end with its last frame.
 Keys: )" + InputScript::KeyNames() +
            R"(.
 
-Exit codes: 0 the picture was written; 2 the command line or the script is wrong (the message
-names the option, or the script's line); 1 it could not be carried out (no display, the picture
+Exit codes: 0 the files were written; 2 the command line or the script is wrong (the message
+names the option, or the script's line); 1 it could not be carried out (no display, a file
 could not be written). In both error cases no file is written.
 
 Examples, in the repository root:
   pulsestage-shot --scene TestBoundedMovement --out startup.png
   pulsestage-shot --scene main --out main.png --frames 120
   pulsestage-shot --scene main --out walk.png --script walk.txt --size 800x800
+  pulsestage-shot --scene main --gif beat.gif --frames 180 --every 3 --size 512x300
 with walk.txt holding the three lines "keydown Right", "frames 60" and "keyup Right".
 )";
 }

@@ -15,7 +15,11 @@ public:
 
     bool ShowHelp = false;
     std::string Scene;
+    // Empty: no PNG, no GIF; at least one is asked for.
     std::string Out;
+    std::string Gif;
+    // The GIF keeps one frame in Every.
+    int Every = 1;
     unsigned int Width = 1024;
     unsigned int Height = 600;
     int Frames = 1;

@@ -2,10 +2,13 @@
 
 #include "gfx/Image.hpp"
 #include "main/RunAndReport.hpp"
+#include "stage/GifRecorder.hpp"
 #include "stage/InputScript.hpp"
 #include "stage/SceneSession.hpp"
 #include "stage/ShotOptions.hpp"
 
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 namespace
@@ -15,17 +18,37 @@ void Shoot(const ShotOptions& options, std::ostream& err)
     // Read before any window opens, so that a wrong line costs nothing.
     const InputScript script =
         options.Script.empty() ? InputScript() : InputScript::Load(options.Script);
+    if (!options.Gif.empty())
+    {
+        GifRecorder::CheckRecordable(script, options.Script);
+    }
     SceneSession session(options.Scene, options.Width, options.Height, options.FrameTime,
                          options.Seed);
+    // After the scene is known to exist, before any frame is drawn.
+    std::optional<GifRecorder> recorder;
+    if (!options.Gif.empty())
+    {
+        recorder.emplace(options.Gif, options.Every, options.FrameTime);
+        session.SetFrameObserver([&] { recorder->FrameRan(session); });
+    }
     session.Play(script, options.Frames);
     if (!session.IsRunning())
     {
         err << "pulsestage-shot: the scene stopped itself in frame " << session.GetFramesRun()
-            << "; the picture shows that frame\n";
+            << "; the capture ends with that frame\n";
     }
-    // The file is touched only now, when everything else has worked.
-    if (!session.Snapshot().SaveToFile(options.Out))
+    // The files are put in place only now, when everything else has worked.
+    if (recorder)
     {
+        recorder->Finish(session);
+    }
+    if (!options.Out.empty() && !session.Snapshot().SaveToFile(options.Out))
+    {
+        // Half of what was asked for is a failure all the same.
+        if (recorder)
+        {
+            std::filesystem::remove(options.Gif);
+        }
         throw std::runtime_error("cannot write the picture to \"" + options.Out + "\"");
     }
 }

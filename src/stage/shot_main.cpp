@@ -1,5 +1,5 @@
-// pulsestage-shot: draws a scene of the program off-screen and writes a PNG. All of its work is
-// in ShotTool, where the tests reach it.
+// pulsestage-shot: draws a scene of the program off-screen and writes a PNG or a GIF. All of its
+// work is in ShotTool, where the tests reach it.
 #include "stage/ShotTool.hpp"
 
 #include <iostream>

@@ -46,8 +46,10 @@ std::string Bytes(const std::string& path)
 TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
 {
     const std::string picture = PathOf("never.png");
+    const std::string animation = PathOf("never.gif");
     const std::string unwritable = PathOf("no-such-folder/never.png");
     const std::string script = Write("bad.txt", "move 1 2\n\n# wheel\nwheel 1 2\n");
+    const std::string resize = Write("resize.txt", "frames 2\nresize 300 200\n");
     const auto Main = [&](Arguments more)
     {
         more.insert(more.begin(), {"--scene", "main", "--out", picture});
@@ -58,6 +60,9 @@ TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
          2,
          "unknown scene \"hall\"; the scenes are: TestBoundedMovement, main\n"},
         {{"--out", picture}, 2, "--scene: required"},
+        {{"--scene", "main"},
+         2,
+         "--out: required: name the PNG file to write (or, with --gif, the GIF)"},
         {{"--scene", "main", "--out", PathOf("never.jpg")},
          2,
          "--out: the picture is written as PNG"},
@@ -69,9 +74,27 @@ TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
         {Main({"--frames"}), 2, "--frames: a value must follow it"},
         {Main({"--fast", "1"}), 2, "--fast: unknown option"},
         {Main({"--frames", "2", "--frames", "3"}), 2, "--frames: given twice"},
+        {Main({"--gif", PathOf("never.png")}), 2, "--gif: the animation is written as GIF"},
+        {Main({"--every", "2"}), 2, "--every: picks the frames of the GIF: give --gif too"},
+        {Main({"--gif", animation, "--every", "0"}), 2,
+         "--every: must be from 1 to 1000000, not 0"},
+        {Main({"--gif", animation, "--every", "10000", "--dt", "0.1"}), 2,
+         "--every: a GIF shows a frame for at most 655.34 s, not 10000 frames of 0.1 s"},
+        {Main({"--gif", animation, "--script", resize}), 2,
+         resize + " line 2: \"resize\" cannot be recorded: a GIF keeps one size (use --size)"},
         {Main({"--script", script}), 2, script + " line 4: \"wheel\" takes 3 arguments: DELTA X Y"},
         {Main({"--script", PathOf("missing.txt")}), 2, "cannot read the script"},
         {{"--scene", "TestBoundedMovement", "--size", "64x64", "--out", unwritable},
+         1,
+         "cannot write the picture to \"" + unwritable + "\""},
+        {{"--scene", "TestBoundedMovement", "--size", "64x64", "--gif",
+          PathOf("no-such-folder/never.gif")},
+         1,
+         "cannot write the GIF to \"" + PathOf("no-such-folder/never.gif") +
+             "\": No such file or directory"},
+        // The animation is done before the picture fails: it goes too.
+        {{"--scene", "TestBoundedMovement", "--size", "64x64", "--gif", animation, "--out",
+          unwritable},
          1,
          "cannot write the picture to \"" + unwritable + "\""},
     };
@@ -82,21 +105,28 @@ TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
         // SFML may have its say first.
         EXPECT_NE(shot.Errors().find("pulsestage-shot: " + message), std::string::npos)
             << shot.Errors();
-        EXPECT_FALSE(fs::exists(picture)) << message;
+        // Only the scripts: no picture, no animation, no part of one.
+        for (const fs::directory_entry& file : fs::directory_iterator(folder))
+        {
+            EXPECT_EQ(file.path().extension().string(), ".txt") << message << ": " << file.path();
+        }
     }
 }
 
-TEST_F(ShotToolTest, TheSameArgumentsGiveByteIdenticalPicturesAndTheSeedAnother)
+TEST_F(ShotToolTest, TheSameArgumentsGiveByteIdenticalFilesAndTheSeedOthers)
 {
     // The main scene animates with time and lays out its background at random.
     const std::string script = Write("walk.txt", "keydown Up\nframes 10\nkey PageUp\n");
     std::vector<std::string> pictures;
+    std::vector<std::string> animations;
     for (const char* seed : {"5", "5", "6"})
     {
         pictures.push_back(PathOf(std::to_string(pictures.size()) + ".png"));
+        animations.push_back(PathOf(std::to_string(animations.size()) + ".gif"));
         ChildProcess shot(PULSESTAGE_SHOT_BINARY,
                           {"--scene", "main", "--size", "400x300", "--frames", "30", "--seed", seed,
-                           "--script", script, "--out", pictures.back()});
+                           "--script", script, "--out", pictures.back(), "--gif", animations.back(),
+                           "--every", "10"});
         ASSERT_EQ(shot.ExitCode(), 0) << shot.Errors();
     }
     gfx::Image written;
@@ -105,4 +135,6 @@ TEST_F(ShotToolTest, TheSameArgumentsGiveByteIdenticalPicturesAndTheSeedAnother)
     EXPECT_EQ(written.GetHeight(), 300u);
     EXPECT_TRUE(Bytes(pictures[0]) == Bytes(pictures[1]));
     EXPECT_FALSE(Bytes(pictures[0]) == Bytes(pictures[2]));
+    EXPECT_TRUE(Bytes(animations[0]) == Bytes(animations[1]));
+    EXPECT_FALSE(Bytes(animations[0]) == Bytes(animations[2]));
 }

@@ -1,0 +1,54 @@
+#include "stage/GifRecorder.hpp"
+
+#include "main/UsageError.hpp"
+#include "stage/InputScript.hpp"
+#include "stage/SceneSession.hpp"
+
+#include <cmath>
+
+void GifRecorder::CheckRecordable(const InputScript& script, const std::string& source)
+{
+    for (const ScriptStep& step : script.GetSteps())
+    {
+        if (step.Type == ScriptStep::Resize)
+        {
+            throw UsageError(source + " line " + std::to_string(step.Line) +
+                             ": \"resize\" cannot be recorded: a GIF keeps one size (use --size)");
+        }
+    }
+}
+
+GifRecorder::GifRecorder(const std::string& path, int every, double frameTime)
+    : myWriter(path), myEvery(every), myFrameTime(frameTime)
+{
+}
+
+void GifRecorder::FrameRan(const SceneSession& session)
+{
+    if (session.GetFramesRun() % myEvery == 0)
+    {
+        Keep(session);
+    }
+}
+
+void GifRecorder::Finish(const SceneSession& session)
+{
+    if (session.GetFramesRun() != myLastKept)
+    {
+        Keep(session);
+    }
+    myWriter.Commit();
+}
+
+void GifRecorder::Keep(const SceneSession& session)
+{
+    const int frame = session.GetFramesRun();
+    myWriter.AddFrame(session.Snapshot(),
+                      static_cast<int>(HundredthsAt(frame) - HundredthsAt(myLastKept)));
+    myLastKept = frame;
+}
+
+long long GifRecorder::HundredthsAt(int frame) const
+{
+    return std::llround(frame * myFrameTime * 100.0);
+}

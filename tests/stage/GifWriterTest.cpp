@@ -1,0 +1,84 @@
+// The animated GIF on pictures small enough to check every pixel; the frames a capture keeps of
+// a scene, and their times, are checked in ScenePicturesTest.
+#include "stage/GifWriter.hpp"
+
+#include "support/Animation.hpp"
+#include "support/Pixels.hpp"
+
+#include <array>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// A folder of its own for each test's files, gone afterwards.
+class GifWriterTest : public ::testing::Test
+{
+protected:
+    GifWriterTest() { fs::create_directories(folder); }
+    ~GifWriterTest() override { fs::remove_all(folder); }
+
+    const fs::path folder =
+        fs::temp_directory_path() / ("pulsestage-gif-writer-" + std::to_string(getpid()));
+    const gfx::Color white{255, 255, 255, 255};
+};
+} // namespace
+
+TEST_F(GifWriterTest, EachFrameStoresTheRectangleThatChangedAndShowsItsPictureExactly)
+{
+    // White; a red pixel in the last row and column; the same again; a blue pixel in the first
+    // row and column and the red one gone. The first frame has one colour: the others come from
+    // the grid beside it.
+    std::vector<gfx::Image> pictures;
+    for (int i = 0; i < 4; ++i)
+    {
+        pictures.emplace_back(6, 4, white);
+    }
+    pictures[1].SetPixel(5, 3, gfx::Color(255, 0, 0, 255));
+    pictures[2].SetPixel(5, 3, gfx::Color(255, 0, 0, 255));
+    pictures[3].SetPixel(0, 0, gfx::Color(0, 0, 255, 255));
+    const fs::path path = folder / "four.gif";
+    GifWriter writer(path.string());
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+    {
+        writer.AddFrame(pictures[i], static_cast<int>(i) + 1);
+    }
+    writer.Commit();
+
+    const testing_support::Animation animation = testing_support::ReadAnimation(path);
+    ASSERT_EQ(animation.Frames.size(), pictures.size());
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+    {
+        for (unsigned int y = 0; y < 4; ++y)
+        {
+            for (unsigned int x = 0; x < 6; ++x)
+            {
+                EXPECT_EQ(animation.Frames[i].GetPixel(x, y), pictures[i].GetPixel(x, y))
+                    << "frame " << i << " at " << x << ", " << y;
+            }
+        }
+    }
+    // Left, top, width, height; a frame without changes stores one transparent pixel.
+    const std::vector<std::array<int, 4>> stored{
+        {0, 0, 6, 4}, {5, 3, 1, 1}, {0, 0, 1, 1}, {0, 0, 6, 4}};
+    EXPECT_EQ(animation.Stored, stored);
+    // Within its rectangle a frame draws only what changed.
+    EXPECT_EQ(animation.Drawn, (std::vector<int>{24, 1, 0, 2}));
+    EXPECT_EQ(animation.Hundredths, 1 + 2 + 3 + 4);
+    EXPECT_TRUE(animation.LoopsForever);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(GifWriterTest, AWriterThatIsNotCommittedLeavesNothing)
+{
+    {
+        GifWriter writer((folder / "never.gif").string());
+        writer.AddFrame(gfx::Image(6, 4, white), 1);
+    }
+    EXPECT_TRUE(fs::is_empty(folder));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gfx/Image.hpp"
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+namespace testing_support
+{
+// An animated GIF read with giflib, as a viewer shows it.
+struct Animation
+{
+    // Each frame drawn over the ones before it, where it is not transparent.
+    std::vector<gfx::Image> Frames;
+    // The rectangle each frame stores: left, top, width, height.
+    std::vector<std::array<int, 4>> Stored;
+    // How many pixels each frame draws, the others being transparent.
+    std::vector<int> Drawn;
+    // All the frames' delays together.
+    int Hundredths = 0;
+    // The application extension "NETSCAPE2.0" with a loop count of 0 leads the frames.
+    bool LoopsForever = false;
+};
+
+// Adds a test failure and returns no frames when the file holds no animation. Every frame must
+// leave the ones before it in place (GIF's disposal "do not dispose").
+Animation ReadAnimation(const std::filesystem::path& path);
+} // namespace testing_support
