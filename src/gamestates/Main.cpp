@@ -201,6 +201,7 @@ void Main::OnResize(float width, float height)
                                            : gfx::Vector2f(500.0f, height * 500.0f / width);
         myBackgroundView->SetHalfSize(halfSize);
         myLevelView->SetHalfSize(halfSize);
+        myBackgroundZoom.Fit(halfSize);
     }
     setupContainer(width, height);
 }
@@ -271,11 +272,11 @@ void Main::HandleKeyPress()
     }
     if (input.IsKeyDown(gfx::Keyboard::PageUp))
     {
-        myBackgroundView->Zoom(ZoomIn);
+        myBackgroundZoom.Zoom(*myBackgroundView, ZoomIn);
     }
     if (input.IsKeyDown(gfx::Keyboard::PageDown))
     {
-        myBackgroundView->Zoom(ZoomOut);
+        myBackgroundZoom.Zoom(*myBackgroundView, ZoomOut);
     }
 }
 

@@ -111,6 +111,33 @@ TEST_F(MainScene, PageKeysZoomOnlyTheBackgroundUntilTheNextResize)
     ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, StartHalfHeight);
 }
 
+TEST_F(MainScene, ZoomStaysWithinAThousandTimesTheFittedSizeEitherWay)
+{
+    // A held key repeats its press. 1.1^72 = 960 is as far as steps of 1.1 go within 1000.
+    const auto Hold = [&](gfx::Keyboard::Key key, int presses)
+    {
+        for (int i = 0; i < presses; ++i)
+        {
+            session.Queue(KeyPressed(key));
+        }
+        Frames(1, 0.01f, {KeyReleased(key)});
+        return probe.BackgroundView().GetHalfSize();
+    };
+    const auto ExpectScaled = [](const gfx::Vector2f& halfSize, double scale)
+    {
+        EXPECT_NEAR(halfSize.x, 500.0 * scale, 500.0 * scale * 1e-4);
+        EXPECT_NEAR(halfSize.y, StartHalfHeight * scale, StartHalfHeight * scale * 1e-4);
+    };
+    const double furthest = std::pow(1.1, 72);
+    ExpectScaled(Hold(gfx::Keyboard::PageUp, 5000), 1.0 / furthest);
+    ExpectScaled(Hold(gfx::Keyboard::PageDown, 5000), furthest);
+    ExpectScaled(Hold(gfx::Keyboard::PageUp, 72), 1.0);
+
+    const gfx::Image frame =
+        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene.Render(target); });
+    EXPECT_EQ(CountPixels(frame, gfx::Color(0, 128, 128, 255)), 0u) << "the grid covers it";
+}
+
 TEST_F(MainScene, EscapeStopsTheSceneBeforeTheZoomKeysAreRead)
 {
     Frames(1, 0.01f,
