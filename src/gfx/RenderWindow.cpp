@@ -54,6 +54,7 @@ void RenderWindow::Display()
 void RenderWindow::ShowMouseCursor(bool show)
 {
     myWindow.setMouseCursorVisible(show);
+    myMouseCursorVisible = show;
 }
 
 void RenderWindow::SetSize(unsigned int width, unsigned int height)

@@ -33,6 +33,8 @@ public:
 
     void Display();
     void ShowMouseCursor(bool show);
+    // What ShowMouseCursor last asked for; a new window shows the pointer.
+    bool IsMouseCursorVisible() const { return myMouseCursorVisible; }
     // Resizes the window itself; the Resized event follows from the system.
     void SetSize(unsigned int width, unsigned int height);
 
@@ -50,5 +52,6 @@ private:
     sf::RenderWindow myWindow;
     std::deque<Event> myQueuedEvents;
     Input myInput;
+    bool myMouseCursorVisible = true;
 };
 } // namespace gfx

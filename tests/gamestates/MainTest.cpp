@@ -4,18 +4,23 @@
 #include "engine/ImageManager.hpp"
 #include "gamestates/MainProbe.hpp"
 #include "gfx/Image.hpp"
+#include "gfx/RenderWindow.hpp"
 #include "stage/SceneSession.hpp"
 #include "stage/SyntheticEvents.hpp"
 #include "support/Pixels.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace events;
 using namespace testing_support;
 using gamestates::Main;
 using gamestates::MainProbe;
+namespace fs = std::filesystem;
 
 namespace
 {
@@ -169,6 +174,28 @@ TEST_F(MainScene, CursorFollowsTheMouseAndLeavesAndEntersWithIt)
     EXPECT_GE(scale, 0.9f);
     EXPECT_LE(scale, 1.1f);
     EXPECT_NE(scale, 1.0f);
+}
+
+TEST_F(MainScene, SystemPointerShowsOnlyWhereTheCursorPictureCannotBeDrawn)
+{
+    const gfx::RenderWindow& window = session.GetStage().GetWindow();
+    EXPECT_FALSE(window.IsMouseCursorVisible());
+
+    // The scene built again from a folder that holds nothing but a damaged cursor picture.
+    const fs::path folder =
+        fs::temp_directory_path() / ("pulsestage-bad-cursor-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "cursor.png") << "not a picture";
+    ImageManager broken(folder.string() + "/");
+    App& app = session.GetStage().GetApp();
+    ImageManager* const pictures = app.mImageManager;
+    app.mImageManager = &broken;
+    scene.Cleanup();
+    scene.Initialize();
+    app.mImageManager = pictures;
+    fs::remove_all(folder);
+    EXPECT_TRUE(window.IsMouseCursorVisible());
+    Frames(2, 0.01f, {MouseMoved(300, 200)});
 }
 
 TEST_F(MainScene, FigureIsOpaqueOnlyOverItsOpaquePixels)
