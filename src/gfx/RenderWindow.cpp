@@ -33,7 +33,16 @@ bool RenderWindow::GetEvent(Event& event)
         event = myQueuedEvents.front();
         myQueuedEvents.pop_front();
     }
-    else if (!myWindow.pollEvent(event))
+    else if (mySystemEventsKeptOut)
+    {
+        // Still taken from the system, so that none piles up and a new size is noted.
+        Event dropped;
+        while (PollSystemEvent(dropped))
+        {
+        }
+        return false;
+    }
+    else if (!PollSystemEvent(event))
     {
         return false;
     }
@@ -44,6 +53,16 @@ bool RenderWindow::GetEvent(Event& event)
 void RenderWindow::PushEvent(const Event& event)
 {
     myQueuedEvents.push_back(event);
+}
+
+void RenderWindow::KeepOutSystemEvents()
+{
+    mySystemEventsKeptOut = true;
+}
+
+bool RenderWindow::PollSystemEvent(Event& event)
+{
+    return myWindow.pollEvent(event);
 }
 
 void RenderWindow::Display()
