@@ -1,8 +1,8 @@
 #include "stage/ShotOptions.hpp"
 
 #include "main/ProgramWindow.hpp"
-#include "stage/InputScript.hpp"
 #include "main/UsageError.hpp"
+#include "stage/InputScript.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -63,14 +63,18 @@ void ReadSize(const std::string& text, ShotOptions& options)
     }
     if (width > ProgramWindow::LargestSide || height > ProgramWindow::LargestSide)
     {
-        Fail("--size",
-             "both sides must be at most " + std::to_string(ProgramWindow::LargestSide) + ", not " + text);
+        Fail("--size", "both sides must be at most " + std::to_string(ProgramWindow::LargestSide) +
+                           ", not " + text);
     }
     options.Width = static_cast<unsigned int>(width);
     options.Height = static_cast<unsigned int>(height);
 }
 
-// Seconds as a decimal number (0.02) or a fraction (1/50).
+// A frame may last up to an hour. The scenes take a frame's time in float seconds, and far
+// longer ones (from about 1e38) are infinite there and lose the picture.
+constexpr int LongestFrame = 3600;
+
+// Seconds as a decimal number (0.02) or a fraction (1/50), up to LongestFrame.
 double ReadSeconds(const std::string& text)
 {
     const std::size_t slash = text.find('/');
@@ -88,6 +92,11 @@ double ReadSeconds(const std::string& text)
     if (!valid || !std::isfinite(value))
     {
         Fail("--dt", "expected seconds such as 0.02 or 1/50, not \"" + text + "\"");
+    }
+    if (value > LongestFrame)
+    {
+        Fail("--dt", "a frame may last from 0 to " + std::to_string(LongestFrame) +
+                         " seconds (one hour), not " + text);
     }
     return value;
 }
@@ -208,7 +217,7 @@ Options (a value may also be joined with "=", as in --frames=120):
   --out FILE.png   where to write the picture; written only when everything else succeeded
   --size WxH       the window and the picture, in pixels, each side 1 to 8192 (default 1024x600)
   --frames N       run at least N frames, 1 to 1000000 (default 1); a script may need more
-  --dt SECONDS     the time each frame takes, such as 0.02 or 1/50 (default 1/60)
+  --dt SECONDS     the time each frame takes, 0 to 3600, such as 0.02 or 1/50 (default 1/60)
   --seed N         seed of the random numbers, 0 to 4294967295 (default 1)
   --script FILE    input to apply between frames (below)
   --help, -h       print this text
