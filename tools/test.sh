@@ -27,13 +27,6 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure
 
 echo "== sanitizer build"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPULSESTAGE_SANITIZE=ON >/dev/null
-cmake --build build-sanitize -j "$jobs"
-# Mesa's software driver, unloaded at exit, leaves blocks the leak check can no longer trace to
-# their owner and reports as leaks; keeping it loaded lets the check see they are still held.
-swrast=$(find /usr/lib -name swrast_dri.so -print -quit 2>/dev/null || true)
-LD_PRELOAD="$(gcc -print-file-name=libasan.so)${swrast:+:$swrast}" \
-    ASAN_OPTIONS=detect_leaks=1 \
-    LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0" \
-    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure
+source tools/sanitizer.sh
+build_sanitized
+run_sanitized ctest --test-dir build-sanitize --output-on-failure

@@ -82,6 +82,13 @@ Shelf* MakeShelf(const PulseGenerator* mainBeat, gfx::Sprite* item, float x, flo
     return shelf;
 }
 
+// A picture that failed to load is left empty, and one the driver cannot hold gets no texture:
+// either way a sprite of it draws nothing.
+bool CanDraw(const gfx::Image& image)
+{
+    return image.GetTexture() != nullptr;
+}
+
 void CenterText(BouncingString& label)
 {
     label.String.SetCenter(label.String.GetLocalSize() * 0.5f);
@@ -130,7 +137,9 @@ void Main::Initialize()
     myCursor = CenteredSprite(*images.Get("cursor.png"));
     myFigur = CenteredSprite(*images.Get("figur.png"));
     myFigur->SetPosition(0.0f, 0.0f);
-    window.ShowMouseCursor(false);
+    // The cursor sprite stands in for the system pointer only if it can be drawn: a user is never
+    // left without a pointer.
+    window.ShowMouseCursor(!CanDraw(*myCursor->GetImage()));
 
     const gfx::Image& item = *images.Get("haehnchen.png");
     myShelfItem = CenteredSprite(item);
@@ -201,6 +210,7 @@ void Main::OnResize(float width, float height)
                                            : gfx::Vector2f(500.0f, height * 500.0f / width);
         myBackgroundView->SetHalfSize(halfSize);
         myLevelView->SetHalfSize(halfSize);
+        myBackgroundZoom.Fit(halfSize);
     }
     setupContainer(width, height);
 }
@@ -271,11 +281,11 @@ void Main::HandleKeyPress()
     }
     if (input.IsKeyDown(gfx::Keyboard::PageUp))
     {
-        myBackgroundView->Zoom(ZoomIn);
+        myBackgroundZoom.Zoom(*myBackgroundView, ZoomIn);
     }
     if (input.IsKeyDown(gfx::Keyboard::PageDown))
     {
-        myBackgroundView->Zoom(ZoomOut);
+        myBackgroundZoom.Zoom(*myBackgroundView, ZoomOut);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/GameState.hpp"
 #include "gfx/Clock.hpp"
+#include "misc/ZoomRange.hpp"
 
 #include <list>
 
@@ -73,5 +74,7 @@ private:
     Container* myBottomCenter = nullptr;
     Container* myBottomRight = nullptr;
     std::list<Updatable*>* myUpdatables = nullptr;
+    // Fitted with the background view on every resize.
+    ZoomRange myBackgroundZoom;
 };
 } // namespace gamestates

@@ -18,10 +18,6 @@ constexpr float BodyRadius = 50.f;
 constexpr float BoundEndCatchRadius = 10.f;
 constexpr float LineThickness = 2.f;
 constexpr float CircleOutline = 2.f;
-// Drags and pans move things by at most about a view's size per mouse move, so while the view
-// stays below this size no coordinate can come near the float limit in any number of moves a
-// user can make.
-constexpr float MaxViewHalfSize = 1e12f;
 
 // The start configuration: the body moves down and to the right into a boundary whose front
 // faces up.
@@ -53,14 +49,6 @@ gfx::Vector2f WindowSize(const App& app)
 bool IsFinite(gfx::Vector2f v)
 {
     return std::isfinite(v.x) && std::isfinite(v.y);
-}
-
-// A view that shows a non-empty part of the scene the right way round, and not too much of it.
-bool IsUsable(const gfx::View& view)
-{
-    const gfx::Vector2f halfSize = view.GetHalfSize();
-    return halfSize.x > 0.f && halfSize.y > 0.f && halfSize.x <= MaxViewHalfSize &&
-           halfSize.y <= MaxViewHalfSize;
 }
 
 // Leaves the drawable where it is rather than drawing it at a NaN or an infinity.
@@ -159,6 +147,7 @@ void TestBoundedMovement::Render(gfx::RenderTarget& Target)
 void TestBoundedMovement::OnResize(float width, float height)
 {
     myView.SetFromRect(gfx::FloatRect(0.f, 0.f, width, height));
+    myZoomRange.Fit(myView.GetHalfSize());
 }
 
 bool TestBoundedMovement::CircleContains(gfx::Vector2f circlePos, float radius, gfx::Vector2f pos)
@@ -311,14 +300,8 @@ gfx::Vector2f TestBoundedMovement::CorrectDestination(gfx::Vector2f s, gfx::Vect
 void TestBoundedMovement::OnWheel(int delta)
 {
     // Zoom divides the half size by the factor: a step forwards magnifies by 1.1. Ten or more
-    // steps backwards at once give a factor of zero or below, and zooming in or out without end
-    // leaves a view of no size or of a size where coordinates overflow: such a step is dropped.
-    const gfx::View before = myView;
-    myView.Zoom(static_cast<float>(1.0 + 0.1 * delta));
-    if (!IsUsable(myView))
-    {
-        myView = before;
-    }
+    // steps backwards at once give a factor of zero or below, which the range drops.
+    myZoomRange.Zoom(myView, static_cast<float>(1.0 + 0.1 * delta));
 }
 
 void TestBoundedMovement::OnButtonPressed(gfx::Mouse::Button button, int x, int y)
@@ -361,11 +344,11 @@ void TestBoundedMovement::OnButtonPressed(gfx::Mouse::Button button, int x, int 
 
 void TestBoundedMovement::OnMouseMoved(int x, int y)
 {
-    if (myGrab == none)
+    gfx::Vector2f pos = ToScene(x, y);
+    if (myGrab == none || !IsFinite(pos))
     {
         return;
     }
-    gfx::Vector2f pos = ToScene(x, y);
     const gfx::Vector2f offset = pos - myLastCursor;
     switch (myGrab)
     {

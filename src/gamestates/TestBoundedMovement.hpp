@@ -5,6 +5,7 @@
 #include "gfx/Shape.hpp"
 #include "gfx/Vector2.hpp"
 #include "gfx/View.hpp"
+#include "misc/ZoomRange.hpp"
 
 namespace gamestates
 {
@@ -68,5 +69,7 @@ private:
     Line myLineMovement2;
     GrabMode myGrab = none;
     gfx::Vector2f myLastCursor;
+    // Fitted with the view on every resize.
+    ZoomRange myZoomRange;
 };
 } // namespace gamestates

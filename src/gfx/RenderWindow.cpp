@@ -33,7 +33,16 @@ bool RenderWindow::GetEvent(Event& event)
         event = myQueuedEvents.front();
         myQueuedEvents.pop_front();
     }
-    else if (!myWindow.pollEvent(event))
+    else if (mySystemEventsKeptOut)
+    {
+        // Still taken from the system, so that none piles up and a new size is noted.
+        Event dropped;
+        while (PollSystemEvent(dropped))
+        {
+        }
+        return false;
+    }
+    else if (!PollSystemEvent(event))
     {
         return false;
     }
@@ -46,6 +55,16 @@ void RenderWindow::PushEvent(const Event& event)
     myQueuedEvents.push_back(event);
 }
 
+void RenderWindow::KeepOutSystemEvents()
+{
+    mySystemEventsKeptOut = true;
+}
+
+bool RenderWindow::PollSystemEvent(Event& event)
+{
+    return myWindow.pollEvent(event);
+}
+
 void RenderWindow::Display()
 {
     myWindow.display();
@@ -54,6 +73,7 @@ void RenderWindow::Display()
 void RenderWindow::ShowMouseCursor(bool show)
 {
     myWindow.setMouseCursorVisible(show);
+    myMouseCursorVisible = show;
 }
 
 void RenderWindow::SetSize(unsigned int width, unsigned int height)

@@ -24,15 +24,25 @@ public:
                  unsigned long style = Style::Default,
                  const WindowSettings& settings = WindowSettings());
 
-    // Takes the next event: first those queued with PushEvent, then the system's. Every event
-    // taken updates the input state before it is returned.
+    // Takes the next event: first those queued with PushEvent, then the system's unless they are
+    // kept out. Every event taken updates the input state before it is returned.
     bool GetEvent(Event& event);
     // Queues an event ahead of the system's, as if the user had caused it.
     void PushEvent(const Event& event);
+    // From now on GetEvent drops the system's events unseen, so that only pushed events reach the
+    // caller and the input state: a run fed with them alone repeats exactly, whatever happens on
+    // the desktop meanwhile (another window taking the focus, the pointer passing by). The window
+    // still takes note of a new size the system reports.
+    void KeepOutSystemEvents();
+    // The system's next event, past the pushed ones and the input state: for waiting on the
+    // system's answer to a new window or a resize.
+    bool PollSystemEvent(Event& event);
     const Input& GetInput() const { return myInput; }
 
     void Display();
     void ShowMouseCursor(bool show);
+    // What ShowMouseCursor last asked for; a new window shows the pointer.
+    bool IsMouseCursorVisible() const { return myMouseCursorVisible; }
     // Resizes the window itself; the Resized event follows from the system.
     void SetSize(unsigned int width, unsigned int height);
 
@@ -49,6 +59,8 @@ protected:
 private:
     sf::RenderWindow myWindow;
     std::deque<Event> myQueuedEvents;
+    bool mySystemEventsKeptOut = false;
     Input myInput;
+    bool myMouseCursorVisible = true;
 };
 } // namespace gfx

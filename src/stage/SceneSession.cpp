@@ -19,6 +19,8 @@ SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigne
     myStage.CheckScene(scene);
     // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
     myStage.OpenWindow(width, height, "pulsestage-shot", 0);
+    // The scene hears the session's input alone, not the desktop's.
+    myStage.GetWindow().KeepOutSystemEvents();
     // The main scene draws its random numbers in Initialize.
     gfx::Randomizer::SetSeed(seed);
     myScene = &myStage.Start(scene);
@@ -40,8 +42,8 @@ void SceneSession::Queue(const gfx::Event& event)
 
 void SceneSession::Resize(unsigned int width, unsigned int height)
 {
-    // The report is taken here, not in a frame, so that the scene hears of the resize exactly
-    // once, where the script says; the session's own input waits in myQueued meanwhile.
+    // The window knows its new size once the system has reported it: only then may the scene
+    // hear of the resize, where the script says.
     if (!ResizeAndAwaitReport(myStage.GetWindow(), width, height))
     {
         throw std::runtime_error("the window system did not resize the window to " +

@@ -93,7 +93,11 @@ std::string FileOfType(const std::string& option, const std::string& path, const
     return path;
 }
 
-// Seconds as a decimal number (0.02) or a fraction (1/50).
+// A frame may last up to an hour. The scenes take a frame's time in float seconds, and far
+// longer ones (from about 1e38) are infinite there and lose the picture.
+constexpr int LongestFrame = 3600;
+
+// Seconds as a decimal number (0.02) or a fraction (1/50), up to LongestFrame.
 double ReadSeconds(const std::string& text)
 {
     const std::size_t slash = text.find('/');
@@ -111,6 +115,11 @@ double ReadSeconds(const std::string& text)
     if (!valid || !std::isfinite(value))
     {
         Fail("--dt", "expected seconds such as 0.02 or 1/50, not \"" + text + "\"");
+    }
+    if (value > LongestFrame)
+    {
+        Fail("--dt", "a frame may last from 0 to " + std::to_string(LongestFrame) +
+                         " seconds (one hour), not " + text);
     }
     return value;
 }
@@ -254,7 +263,7 @@ Options (a value may also be joined with "=", as in --frames=120):
   --size WxH       the window and the pictures, in pixels, each side 1 to 8192 (default 1024x600)
   --frames N       run at least N frames, 1 to 1000000 (default 1); a script may need more
   --every K        the GIF keeps every K-th frame and the last, 1 to 1000000 (default 1)
-  --dt SECONDS     the time each frame takes, such as 0.02 or 1/50 (default 1/60)
+  --dt SECONDS     the time each frame takes, 0 to 3600, such as 0.02 or 1/50 (default 1/60)
   --seed N         seed of the random numbers, 0 to 4294967295 (default 1)
   --script FILE    input to apply between frames (below)
   --help, -h       print this text

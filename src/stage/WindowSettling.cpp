@@ -23,7 +23,7 @@ void DropStartupEvents(gfx::RenderWindow& window)
     while (SteadyClock::now() < deadline &&
            SteadyClock::now() - lastEvent < std::chrono::milliseconds(30))
     {
-        if (window.GetEvent(event))
+        if (window.PollSystemEvent(event))
         {
             lastEvent = SteadyClock::now();
         }
@@ -43,7 +43,7 @@ bool ResizeAndAwaitReport(gfx::RenderWindow& window, unsigned int width, unsigne
     gfx::Event event;
     while (!reported && SteadyClock::now() < deadline)
     {
-        if (!window.GetEvent(event))
+        if (!window.PollSystemEvent(event))
         {
             Pause();
             continue;

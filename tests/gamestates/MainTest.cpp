@@ -4,18 +4,23 @@
 #include "engine/ImageManager.hpp"
 #include "gamestates/MainProbe.hpp"
 #include "gfx/Image.hpp"
+#include "gfx/RenderWindow.hpp"
 #include "stage/SceneSession.hpp"
 #include "stage/SyntheticEvents.hpp"
 #include "support/Pixels.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace events;
 using namespace testing_support;
 using gamestates::Main;
 using gamestates::MainProbe;
+namespace fs = std::filesystem;
 
 namespace
 {
@@ -111,6 +116,33 @@ TEST_F(MainScene, PageKeysZoomOnlyTheBackgroundUntilTheNextResize)
     ExpectVector(probe.BackgroundView().GetHalfSize(), 500.0f, StartHalfHeight);
 }
 
+TEST_F(MainScene, ZoomStaysWithinAThousandTimesTheFittedSizeEitherWay)
+{
+    // A held key repeats its press. 1.1^72 = 960 is as far as steps of 1.1 go within 1000.
+    const auto Hold = [&](gfx::Keyboard::Key key, int presses)
+    {
+        for (int i = 0; i < presses; ++i)
+        {
+            session.Queue(KeyPressed(key));
+        }
+        Frames(1, 0.01f, {KeyReleased(key)});
+        return probe.BackgroundView().GetHalfSize();
+    };
+    const auto ExpectScaled = [](const gfx::Vector2f& halfSize, double scale)
+    {
+        EXPECT_NEAR(halfSize.x, 500.0 * scale, 500.0 * scale * 1e-4);
+        EXPECT_NEAR(halfSize.y, StartHalfHeight * scale, StartHalfHeight * scale * 1e-4);
+    };
+    const double furthest = std::pow(1.1, 72);
+    ExpectScaled(Hold(gfx::Keyboard::PageUp, 5000), 1.0 / furthest);
+    ExpectScaled(Hold(gfx::Keyboard::PageDown, 5000), furthest);
+    ExpectScaled(Hold(gfx::Keyboard::PageUp, 72), 1.0);
+
+    const gfx::Image frame =
+        RenderOffscreen(1024, 600, [this](gfx::RenderTarget& target) { scene.Render(target); });
+    EXPECT_EQ(CountPixels(frame, gfx::Color(0, 128, 128, 255)), 0u) << "the grid covers it";
+}
+
 TEST_F(MainScene, EscapeStopsTheSceneBeforeTheZoomKeysAreRead)
 {
     Frames(1, 0.01f,
@@ -142,6 +174,28 @@ TEST_F(MainScene, CursorFollowsTheMouseAndLeavesAndEntersWithIt)
     EXPECT_GE(scale, 0.9f);
     EXPECT_LE(scale, 1.1f);
     EXPECT_NE(scale, 1.0f);
+}
+
+TEST_F(MainScene, SystemPointerShowsOnlyWhereTheCursorPictureCannotBeDrawn)
+{
+    const gfx::RenderWindow& window = session.GetStage().GetWindow();
+    EXPECT_FALSE(window.IsMouseCursorVisible());
+
+    // The scene built again from a folder that holds nothing but a damaged cursor picture.
+    const fs::path folder =
+        fs::temp_directory_path() / ("pulsestage-bad-cursor-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "cursor.png") << "not a picture";
+    ImageManager broken(folder.string() + "/");
+    App& app = session.GetStage().GetApp();
+    ImageManager* const pictures = app.mImageManager;
+    app.mImageManager = &broken;
+    scene.Cleanup();
+    scene.Initialize();
+    app.mImageManager = pictures;
+    fs::remove_all(folder);
+    EXPECT_TRUE(window.IsMouseCursorVisible());
+    Frames(2, 0.01f, {MouseMoved(300, 200)});
 }
 
 TEST_F(MainScene, FigureIsOpaqueOnlyOverItsOpaquePixels)

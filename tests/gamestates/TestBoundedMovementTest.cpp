@@ -233,16 +233,13 @@ TEST_F(TestBoundedMovementTest, DraggingTheStartCarriesTheDestinationAlong)
 
 TEST_F(TestBoundedMovementTest, DraggingTheDestinationOntoTheStartLeavesTheEdgeGuides)
 {
-    // With a height of a power of two, pixels convert to scene points without rounding, so the
-    // destination can land exactly on the start.
-    mySession.Resize(1024, 512);
+    // In the program's window, one unit to the pixel, every pixel is exactly its scene point, so
+    // the destination lands exactly on the start.
     RunFrame({MousePressed(gfx::Mouse::Left, 400, 275), MouseMoved(300, 200)});
     EXPECT_EQ(myProbe.Vector(), gfx::Vector2f(200, 100));
-    EXPECT_EQ(myProbe.Movement().GetP1(), gfx::Vector2f(-100, 0));
-    EXPECT_EQ(myProbe.Movement().GetP2(), gfx::Vector2f(500, 300));
     EXPECT_TRUE(Near(myProbe.Movement1().GetP1(), {-77.64f, -44.72f}));
     EXPECT_TRUE(Near(myProbe.Movement2().GetP2(), {477.64f, 344.72f}));
-    EXPECT_TRUE(Near(myProbe.CorrectDest(), FreshCorrectDest()));
+    EXPECT_TRUE(Near(myProbe.CorrectDest(), {300, 200})) << "clear of the boundary";
 
     RunFrame({MouseMoved(100, 100)});
     EXPECT_EQ(myProbe.Vector(), gfx::Vector2f(0, 0));
@@ -289,11 +286,41 @@ TEST_F(TestBoundedMovementTest, EachWheelStepZoomsOnce)
     const gfx::Vector2f halfSize = myProbe.View().GetHalfSize();
     RunFrame({MouseWheelMoved(-10, 10, 10), MouseWheelMoved(-11, 10, 10)});
     EXPECT_EQ(myProbe.View().GetHalfSize(), halfSize);
+}
 
-    // Zooming out stops before a drag could carry coordinates near the float limit.
-    RunFrame(std::vector<gfx::Event>(60, MouseWheelMoved(-5, 10, 10)));
-    EXPECT_LE(myProbe.View().GetHalfSize().x, 1e12f);
-    EXPECT_GT(myProbe.View().GetHalfSize().x, 0.5e12f);
+TEST_F(TestBoundedMovementTest, ZoomStaysWithinAThousandTimesTheFittedSizeWhileDragging)
+{
+    // The destination is held and dragged to and fro after every step, through the zoomed view.
+    RunFrame({MousePressed(gfx::Mouse::Left, 400, 275)});
+    const auto Steps = [&](int delta, int count)
+    {
+        std::vector<gfx::Event> events;
+        for (int i = 0; i < count; ++i)
+        {
+            events.push_back(MouseWheelMoved(delta, 500, 300));
+            events.push_back(MouseMoved(400 + i % 2 * 300, 275 - i % 2 * 200));
+        }
+        RunFrame(events);
+        for (const gfx::Vector2f& handle : Handles())
+        {
+            EXPECT_TRUE(std::isfinite(handle.x) && std::isfinite(handle.y));
+        }
+        const gfx::Vector2f half = myProbe.View().GetHalfSize();
+        EXPECT_NEAR(half.y / half.x, 300.f / 512.f, 1e-5f) << "the aspect ratio holds";
+        return half.x;
+    };
+    // The last step that stays within the range is followed by one that would leave it.
+    const float in = Steps(1, 5000);
+    EXPECT_GE(in, 512.f / 1000.f);
+    EXPECT_LT(in, 512.f / 1000.f * 1.1f);
+    const float out = Steps(-1, 5000);
+    EXPECT_LE(out, 512.f * 1000.f);
+    EXPECT_GT(out, 512.f * 1000.f * 0.9f);
+    // Every step back to the fitted size is taken.
+    const int back = static_cast<int>(std::ceil(std::log(out / 512.f) / std::log(1.1f)));
+    const float fitted = Steps(1, back);
+    EXPECT_LE(fitted, 512.f);
+    EXPECT_GT(fitted, 512.f / 1.1f);
 }
 
 TEST_F(TestBoundedMovementTest, MiddlePressDuringADragKeepsDraggingAndAnyReleaseEndsIt)

@@ -1,6 +1,7 @@
 #include "stage/SceneSession.hpp"
 
 #include "gfx/Clock.hpp"
+#include "gfx/RenderWindow.hpp"
 #include "stage/InputScript.hpp"
 
 #include <gtest/gtest.h>
@@ -57,4 +58,16 @@ TEST(SceneSession, AResizeStepResizesTheWindowAndThePicture)
     const gfx::Image picture = session.Snapshot();
     EXPECT_EQ(picture.GetWidth(), 400u);
     EXPECT_EQ(picture.GetHeight(), 300u);
+}
+
+TEST(SceneSession, TheSceneHearsNothingOfTheDesktop)
+{
+    SceneSession session("main", 320, 200, 1.0 / 60.0, 1);
+    session.Play(Script("keydown Right\nframes 1"), 1);
+    // A window that opens takes the keyboard focus, and a window that loses it forgets the keys
+    // held: the scene would see Right come up.
+    Stage other;
+    other.OpenWindow(200, 100, "another window", 0);
+    session.RunFrames(1);
+    EXPECT_TRUE(session.GetStage().GetWindow().GetInput().IsKeyDown(gfx::Keyboard::Right));
 }

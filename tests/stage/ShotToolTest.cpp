@@ -70,6 +70,7 @@ TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
         {Main({"--size", "9000x600"}), 2, "--size: both sides must be at most 8192"},
         {Main({"--frames", "3.5"}), 2, "--frames: expected a whole number, not \"3.5\""},
         {Main({"--dt", "1/0"}), 2, "--dt: expected seconds"},
+        {Main({"--dt", "1e38"}), 2, "--dt: a frame may last from 0 to 3600 seconds (one hour)"},
         {Main({"--seed", "4294967296"}), 2, "--seed: must be from 0 to 4294967295"},
         {Main({"--frames"}), 2, "--frames: a value must follow it"},
         {Main({"--fast", "1"}), 2, "--fast: unknown option"},
