@@ -19,6 +19,7 @@ public:
     // The tools refuse a larger window rather than leave it to the window system's mercy.
     static constexpr unsigned int LargestSide = 8192;
 
+    // Throws std::runtime_error, before anything is opened, when no display answers.
     static std::unique_ptr<gfx::RenderWindow> Open(unsigned int width, unsigned int height,
                                                    const std::string& title,
                                                    unsigned int antialiasing);

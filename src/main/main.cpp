@@ -3,10 +3,16 @@
 #include "engine/ImageManager.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/FrameLoop.hpp"
+#include "main/ProgramCommandLine.hpp"
 #include "main/ProgramWindow.hpp"
+#include "main/RunAndReport.hpp"
 #include "main/Scenes.hpp"
 
-int main(int, char**)
+#include <iostream>
+
+namespace
+{
+int RunProgram()
 {
     // Static, so that what the program never destroys stays reachable until it ends.
     static App app;
@@ -18,4 +24,13 @@ int main(int, char**)
     app.mGameStateManager->SetActiveState("TestBoundedMovement");
     app.mGameStateManager->GetActiveState()->Initialize();
     return RunFrameLoop(app);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return RunAndReport(
+        "pulsestage", ProgramCommandLine::Usage(), std::cerr,
+        [&] { return ProgramCommandLine::Answer(arguments, std::cout) ? 0 : RunProgram(); });
 }

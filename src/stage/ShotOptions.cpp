@@ -151,6 +151,11 @@ ShotOptions ShotOptions::Parse(const std::vector<std::string>& arguments)
             options.ShowHelp = true;
             continue;
         }
+        if (argument == "--version")
+        {
+            options.ShowVersion = true;
+            continue;
+        }
         if (argument.rfind("--", 0) != 0)
         {
             Fail(argument, "unexpected argument; every value follows its option (see --help)");
@@ -177,7 +182,7 @@ ShotOptions ShotOptions::Parse(const std::vector<std::string>& arguments)
         }
         Apply(option, value, options);
     }
-    if (!options.ShowHelp)
+    if (!options.ShowHelp && !options.ShowVersion)
     {
         if (options.Scene.empty())
         {
@@ -212,6 +217,7 @@ Options (a value may also be joined with "=", as in --frames=120):
   --seed N         seed of the random numbers, 0 to 4294967295 (default 1)
   --script FILE    input to apply between frames (below)
   --help, -h       print this text
+  --version        print the version
 
 A script is a text file of input, one step a line, applied in order between frames:
   move X Y                        the mouse moves to window pixel (X, Y)

@@ -1,6 +1,7 @@
 #include "stage/ShotTool.hpp"
 
 #include "gfx/Image.hpp"
+#include "main/BuildInfo.hpp"
 #include "main/RunAndReport.hpp"
 #include "stage/InputScript.hpp"
 #include "stage/SceneSession.hpp"
@@ -40,6 +41,11 @@ int ShotTool::Run(const std::vector<std::string>& arguments, std::ostream& out, 
                             if (options.ShowHelp)
                             {
                                 out << ShotOptions::Help();
+                                return 0;
+                            }
+                            if (options.ShowVersion)
+                            {
+                                out << BuildInfo::VersionLine() << "\n";
                                 return 0;
                             }
                             Shoot(options, err);

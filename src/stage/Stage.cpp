@@ -6,7 +6,6 @@
 #include "stage/WindowSettling.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
 
 Stage::Stage() : myImages("resources/"), myApp{nullptr, &myManager, &myImages}
@@ -35,14 +34,6 @@ void Stage::CheckScene(const GameStateID& id) const
 void Stage::OpenWindow(unsigned int width, unsigned int height, const std::string& title,
                        unsigned int antialiasing)
 {
-    // SFML aborts the process when it cannot reach a display; an unset DISPLAY at least gets a
-    // message that says so.
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-    {
-        throw std::runtime_error("no display: DISPLAY is not set (without a desktop, run it "
-                                 "under xvfb-run)");
-    }
     myWindow = ProgramWindow::Open(width, height, title, antialiasing);
     myApp.mRenderWindow = myWindow.get();
     // Before a scene is initialised: it reads the window's size there.

@@ -1,8 +1,9 @@
 // The program as a user starts it: a separate process with a real window, closed the way a window
-// manager closes it.
+// manager closes it; and all three programs of the build on their command lines.
 #include "support/ChildProcess.hpp"
 #include "support/DesktopWindow.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using testing_support::ChildProcess;
 using testing_support::DesktopWindow;
@@ -17,12 +19,17 @@ using testing_support::DesktopWindow;
 namespace
 {
 // Starts the program in the folder, checks its window, closes it and checks the exit code.
-void RunAndClose(const std::filesystem::path& folder)
+// Returns what it said on standard error.
+std::string RunAndClose(const std::filesystem::path& folder)
 {
     ChildProcess program(PULSESTAGE_BINARY, {}, folder);
 
     const auto window = DesktopWindow::WaitFor("SFML Window", std::chrono::seconds(20));
-    ASSERT_TRUE(window) << "no window titled \"SFML Window\" appeared";
+    EXPECT_TRUE(window) << "no window titled \"SFML Window\" appeared";
+    if (!window)
+    {
+        return program.Errors();
+    }
     EXPECT_EQ(window->GetWidth(), 1024u);
     EXPECT_EQ(window->GetHeight(), 600u);
 
@@ -32,9 +39,34 @@ void RunAndClose(const std::filesystem::path& folder)
     window->RequestClose();
 
     const auto status = program.WaitForExit(std::chrono::seconds(20));
-    ASSERT_TRUE(status) << "it did not end after the close request";
-    ASSERT_TRUE(WIFEXITED(*status));
-    EXPECT_EQ(WEXITSTATUS(*status), 0);
+    EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+        << "it did not end with exit code 0 after the close request";
+    return program.Errors();
+}
+
+struct Program
+{
+    std::string Name;
+    std::string Binary;
+    // What makes it open a window.
+    std::vector<std::string> Work;
+};
+
+const std::vector<Program>& Programs()
+{
+    static const std::vector<Program> programs = {
+        {"pulsestage", PULSESTAGE_BINARY, {}},
+        {"pulsestage-scene", PULSESTAGE_SCENE_BINARY, {"main"}},
+        {"pulsestage-shot",
+         PULSESTAGE_SHOT_BINARY,
+         {"--scene", "main", "--out",
+          (std::filesystem::temp_directory_path() / "pulsestage-never.png").string()}}};
+    return programs;
+}
+
+long Lines(const std::string& text)
+{
+    return std::count(text.begin(), text.end(), '\n');
 }
 } // namespace
 
@@ -50,4 +82,43 @@ TEST(Program, RunsWithoutItsResourcesFolder)
     std::filesystem::create_directories(empty);
     RunAndClose(empty);
     std::filesystem::remove_all(empty);
+}
+
+TEST(Program, AllThreeAnswerHelpAndVersionAndRefuseAWrongArgumentWithTheUsage)
+{
+    for (const Program& program : Programs())
+    {
+        ChildProcess help(program.Binary, {"--help"});
+        EXPECT_EQ(help.ExitCode(), 0) << program.Name;
+        EXPECT_EQ(help.Output().rfind("Usage: " + program.Name + " ", 0), 0u) << help.Output();
+
+        ChildProcess version(program.Binary, {"--version"});
+        EXPECT_EQ(version.ExitCode(), 0) << program.Name;
+        EXPECT_EQ(version.Output(), "pulsestage " PULSESTAGE_VERSION "\n") << program.Name;
+        EXPECT_EQ(version.Errors(), "") << program.Name;
+
+        ChildProcess wrong(program.Binary, {"--fast"});
+        EXPECT_EQ(wrong.ExitCode(), 2) << program.Name;
+        EXPECT_EQ(wrong.Errors().rfind(program.Name + ": ", 0), 0u) << wrong.Errors();
+        EXPECT_NE(wrong.Errors().find("--help"), std::string::npos) << wrong.Errors();
+        EXPECT_EQ(wrong.Output(), "") << program.Name;
+    }
+}
+
+TEST(Program, AllThreeEndWithOneLineAndExitCodeOneWithoutADisplayToReach)
+{
+    // No server listens at :5 while the tests run; "bogus" is no display name at all.
+    for (const std::optional<std::string>& display :
+         {std::optional<std::string>(), std::optional<std::string>(":5"),
+          std::optional<std::string>("bogus")})
+    {
+        for (const Program& program : Programs())
+        {
+            ChildProcess run(program.Binary, program.Work, std::filesystem::current_path(),
+                             {{"DISPLAY", display}});
+            EXPECT_EQ(run.ExitCode(), 1) << program.Name << " " << display.value_or("unset");
+            EXPECT_EQ(run.Errors().rfind(program.Name + ": no display: ", 0), 0u) << run.Errors();
+            EXPECT_EQ(Lines(run.Errors()), 1) << run.Errors();
+        }
+    }
 }
