@@ -37,8 +37,10 @@ the green circle shows. Drag the destination, the start or an end of the boundar
 button, pan with the right button, zoom with the wheel; resizing the window resets the view.
 Closing the window ends the program.
 
-pulsestage-scene shows the other scene, pulsestage-shot draws a scene into a picture; both say
-more with --help.
+The pictures of the scenes are looked for in the folder that PULSESTAGE_DATA names, then in
+resources/ of the working folder, then in ../share/pulsestage beside the program, then in the
+folder it was installed to. pulsestage-scene shows the other scene, pulsestage-shot draws a scene
+into a picture; both say more with --help.
 
 Options:
   --help, -h   print this text

@@ -2,6 +2,7 @@
 #include "engine/GameStateManager.hpp"
 #include "engine/ImageManager.hpp"
 #include "gfx/RenderWindow.hpp"
+#include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
 #include "main/ProgramCommandLine.hpp"
 #include "main/ProgramWindow.hpp"
@@ -14,11 +15,17 @@ namespace
 {
 int RunProgram()
 {
+    // The start-up scene draws no pictures: without them the program runs all the same.
+    const DataFolder& data = DataFolder::OfThisProgram();
+    if (!data.IsFound())
+    {
+        std::cerr << "pulsestage: " << data.GetProblem() << "\n";
+    }
     // Static, so that what the program never destroys stays reachable until it ends.
     static App app;
     app.mGameStateManager = new GameStateManager;
     app.mGameStateManager->SetApp(&app);
-    app.mImageManager = new ImageManager("resources/");
+    app.mImageManager = new ImageManager(data.GetResources());
     app.mRenderWindow = ProgramWindow::Open(1024, 600, "SFML Window", 8).release();
     RegisterScenes(*app.mGameStateManager);
     app.mGameStateManager->SetActiveState("TestBoundedMovement");

@@ -34,6 +34,7 @@ int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out,
                             stage.CheckScene(arguments[0]);
                             stage.OpenWindow(1024, 600, "SFML Window");
                             stage.Start(arguments[0]);
+                            stage.CheckPictures();
                             return RunFrameLoop(stage.GetApp());
                         });
 }
@@ -44,8 +45,9 @@ std::string SceneTool::Help()
        pulsestage-scene --help | --version
 
 Opens the program's window and runs the program's frame loop on the scene NAME instead of the
-start-up scene: "TestBoundedMovement" (the start-up scene) or "main". Run it in the repository
-root, where the scenes find their pictures in resources/. It ends when the window is closed, or
-when the scene stops itself (Escape in "main").
+start-up scene: "TestBoundedMovement" (the start-up scene) or "main". The scenes find their
+pictures where pulsestage does (pulsestage --help tells where); it ends with exit code 1 when a
+picture the scene needs cannot be loaded. It ends when the window is closed, or when the scene
+stops itself (Escape in "main").
 )";
 }

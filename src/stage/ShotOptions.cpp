@@ -204,9 +204,9 @@ std::string ShotOptions::Help()
 Draws a scene of pulsestage off-screen, deterministically, and writes the last frame as a PNG.
 It builds the program's application, registers its scenes in the program's order, makes NAME
 the active scene and initialises it, then runs frames of the program's frame loop while the
-clock advances exactly SECONDS per frame and the random numbers come from the seed. Run it in
-the repository root, where the scenes find their pictures in resources/; it needs a display
-(under xvfb-run without one). The window it opens shows the frames as they run.
+clock advances exactly SECONDS per frame and the random numbers come from the seed. The scenes
+find their pictures where pulsestage does (pulsestage --help tells where). It needs a display
+(under xvfb-run without one); the window it opens shows the frames as they run.
 
 Options (a value may also be joined with "=", as in --frames=120):
   --scene NAME     the scene to draw: "TestBoundedMovement" (the start-up scene) or "main"
@@ -240,10 +240,11 @@ Keys: )" + InputScript::KeyNames() +
            R"(.
 
 Exit codes: 0 the picture was written; 2 the command line or the script is wrong (the message
-names the option, or the script's line); 1 it could not be carried out (no display, the picture
-could not be written). In both error cases no file is written.
+names the option, or the script's line); 1 it could not be carried out (no display, a picture the
+scene needs could not be loaded, the picture could not be written). In both error cases no file
+is written.
 
-Examples, in the repository root:
+Examples:
   pulsestage-shot --scene TestBoundedMovement --out startup.png
   pulsestage-shot --scene main --out main.png --frames 120
   pulsestage-shot --scene main --out walk.png --script walk.txt --size 800x800

@@ -18,6 +18,7 @@ void Shoot(const ShotOptions& options, std::ostream& err)
         options.Script.empty() ? InputScript() : InputScript::Load(options.Script);
     SceneSession session(options.Scene, options.Width, options.Height, options.FrameTime,
                          options.Seed);
+    session.GetStage().CheckPictures();
     session.Play(script, options.Frames);
     if (!session.IsRunning())
     {

@@ -1,6 +1,7 @@
 #include "stage/Stage.hpp"
 
 #include "gfx/RenderWindow.hpp"
+#include "main/DataFolder.hpp"
 #include "main/ProgramWindow.hpp"
 #include "main/UsageError.hpp"
 #include "stage/WindowSettling.hpp"
@@ -8,7 +9,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-Stage::Stage() : myImages("resources/"), myApp{nullptr, &myManager, &myImages}
+Stage::Stage()
+    : myData(DataFolder::OfThisProgram()),
+      myImages(myData.GetResources()), myApp{nullptr, &myManager, &myImages}
 {
     myManager.SetApp(&myApp);
     myScenes.RegisterWith(myManager);
@@ -47,4 +50,13 @@ GameState& Stage::Start(const GameStateID& id)
     GameState& scene = *myManager.GetActiveState();
     scene.Initialize();
     return scene;
+}
+
+void Stage::CheckPictures() const
+{
+    const std::vector<std::string> failed = myImages.GetFailedLoads();
+    if (!failed.empty())
+    {
+        throw std::runtime_error(myData.ExplainFailedLoads(failed));
+    }
 }

@@ -72,15 +72,29 @@ long Lines(const std::string& text)
 
 TEST(Program, OpensItsWindowAndEndsWithZeroWhenAskedToClose)
 {
-    RunAndClose(std::filesystem::current_path());
+    // The graphics library may have its say; the program itself has nothing to report.
+    const std::string errors = RunAndClose(std::filesystem::current_path());
+    EXPECT_EQ(errors.find("pulsestage:"), std::string::npos) << errors;
 }
 
-TEST(Program, RunsWithoutItsResourcesFolder)
+TEST(Program, RunsWithoutItsPicturesAndSaysWhereItLookedForThem)
 {
     const std::filesystem::path empty =
         std::filesystem::temp_directory_path() / ("pulsestage-empty-" + std::to_string(getpid()));
     std::filesystem::create_directories(empty);
-    RunAndClose(empty);
+    // The graphics library has its say after the program's own line.
+    const std::string errors = RunAndClose(empty);
+    const std::size_t line = errors.find("pulsestage: ");
+    EXPECT_EQ(line == std::string::npos ? errors
+                                        : errors.substr(line, errors.find('\n', line) + 1 - line),
+              "pulsestage: no folder holds the pictures: looked for resources/ with cursor.png, "
+              "figur.png and haehnchen.png in " +
+                  empty.string() + ", " +
+                  (std::filesystem::path(PULSESTAGE_BUILD_FOLDER) / ".." / "share" / "pulsestage")
+                      .lexically_normal()
+                      .string() +
+                  " and " PULSESTAGE_INSTALLED_DATA
+                  "; set PULSESTAGE_DATA to the folder that holds it\n");
     std::filesystem::remove_all(empty);
 }
 
