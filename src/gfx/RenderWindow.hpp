@@ -10,6 +10,8 @@
 
 namespace gfx
 {
+class Image;
+
 using VideoMode = sf::VideoMode;
 // Depth bits, stencil bits and antialiasing level, in this order.
 using WindowSettings = sf::ContextSettings;
@@ -33,6 +35,9 @@ public:
 
     void Display();
     void ShowMouseCursor(bool show);
+    void SetTitle(const std::string& title);
+    // The picture the desktop shows for the window; an empty image leaves the icon as it was.
+    void SetIcon(const Image& icon);
     // Resizes the window itself; the Resized event follows from the system.
     void SetSize(unsigned int width, unsigned int height);
 

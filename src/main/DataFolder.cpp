@@ -72,7 +72,8 @@ std::vector<fs::path> Candidates()
 
 const std::vector<std::string>& DataFolder::Pictures()
 {
-    static const std::vector<std::string> pictures = {"cursor.png", "figur.png", "haehnchen.png"};
+    static const std::vector<std::string> pictures = {"cursor.png", "figur.png", "haehnchen.png",
+                                                      IconName};
     return pictures;
 }
 
@@ -123,6 +124,15 @@ DataFolder DataFolder::Find(const std::optional<fs::path>& chosen,
 std::string DataFolder::GetResources() const
 {
     return IsFound() ? (myFolder / "resources" / "").string() : "resources/";
+}
+
+std::optional<std::string> DataFolder::GetIcon() const
+{
+    if (!IsFound())
+    {
+        return std::nullopt;
+    }
+    return GetResources() + IconName;
 }
 
 std::string DataFolder::ExplainFailedLoads(const std::vector<std::string>& names) const

@@ -24,13 +24,16 @@ public:
     static DataFolder Find(const std::optional<std::filesystem::path>& chosen,
                            const std::vector<std::filesystem::path>& candidates);
 
-    // The pictures a data folder holds: the scenes'.
+    // The pictures a data folder holds: the scenes' and the window's icon.
     static const std::vector<std::string>& Pictures();
+    static constexpr const char* IconName = "pulsestage.png";
 
     bool IsFound() const { return !myFolder.empty(); }
     // The image manager's prefix, ending in "/": FOLDER/resources/, or "resources/" (in the
     // working folder, as ever) when no folder matched.
     std::string GetResources() const;
+    // The window's icon, or nothing when no folder matched.
+    std::optional<std::string> GetIcon() const;
     // When no folder matched, one line that names the places looked in; empty otherwise.
     const std::string& GetProblem() const { return myProblem; }
     // One line that says why the named pictures, which failed to load, are missing.

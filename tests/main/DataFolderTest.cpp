@@ -11,7 +11,8 @@ namespace
 {
 namespace fs = std::filesystem;
 
-const std::vector<std::string> AllPictures = {"cursor.png", "figur.png", "haehnchen.png"};
+const std::vector<std::string> AllPictures = {"cursor.png", "figur.png", "haehnchen.png",
+                                              "pulsestage.png"};
 
 // Candidate folders: "empty" holds nothing, "partial" all pictures but the chicken, "first" and
 // "second" all of them (empty files: the lookup does not read them).
@@ -21,7 +22,7 @@ protected:
     DataFolderTest()
     {
         Hold("empty", {});
-        Hold("partial", {"cursor.png", "figur.png"});
+        Hold("partial", {"cursor.png", "figur.png", "pulsestage.png"});
         Hold("first", AllPictures);
         Hold("second", AllPictures);
     }
@@ -60,6 +61,7 @@ TEST_F(DataFolderTest, TheFirstCandidateThatHoldsEveryPictureWins)
         std::nullopt, {root / "empty", root / "partial", root / "first", root / "second"});
     ASSERT_TRUE(found.IsFound());
     EXPECT_EQ(found.GetResources(), (root / "first").string() + "/resources/");
+    EXPECT_EQ(found.GetIcon(), (root / "first").string() + "/resources/pulsestage.png");
     EXPECT_EQ(found.GetProblem(), "");
     EXPECT_EQ(found.ExplainFailedLoads({"figur.png"}),
               "the scene needs figur.png, which cannot be loaded from " + found.GetResources());
@@ -75,9 +77,10 @@ TEST_F(DataFolderTest, NoMatchNamesEveryPlaceOnceAndLeavesTheWorkingFoldersResou
         DataFolder::Find(std::nullopt, {root / "empty", root / "partial", root / "empty"});
     EXPECT_FALSE(none.IsFound());
     EXPECT_EQ(none.GetResources(), "resources/");
+    EXPECT_FALSE(none.GetIcon());
     const std::string problem =
-        "no folder holds the pictures: looked for resources/ with cursor.png, figur.png and "
-        "haehnchen.png in " +
+        "no folder holds the pictures: looked for resources/ with cursor.png, figur.png, "
+        "haehnchen.png and pulsestage.png in " +
         (root / "empty").string() + " and " + (root / "partial").string() +
         "; set PULSESTAGE_DATA to the folder that holds it";
     EXPECT_EQ(none.GetProblem(), problem);

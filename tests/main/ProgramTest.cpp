@@ -18,9 +18,9 @@ using testing_support::DesktopWindow;
 
 namespace
 {
-// Starts the program in the folder, checks its window, closes it and checks the exit code.
-// Returns what it said on standard error.
-std::string RunAndClose(const std::filesystem::path& folder)
+// Starts the program in the folder, checks its window and its icon's side, closes it and checks
+// the exit code. Returns what it said on standard error.
+std::string RunAndClose(const std::filesystem::path& folder, unsigned long iconSide)
 {
     ChildProcess program(PULSESTAGE_BINARY, {}, folder);
 
@@ -32,6 +32,8 @@ std::string RunAndClose(const std::filesystem::path& folder)
     }
     EXPECT_EQ(window->GetWidth(), 1024u);
     EXPECT_EQ(window->GetHeight(), 600u);
+    EXPECT_EQ(window->GetClass(), "pulsestage");
+    EXPECT_EQ(window->GetIconSide(), iconSide);
 
     // Let it run some frames before it is asked to close.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -70,10 +72,10 @@ long Lines(const std::string& text)
 }
 } // namespace
 
-TEST(Program, OpensItsWindowAndEndsWithZeroWhenAskedToClose)
+TEST(Program, OpensItsWindowWithItsIconAndEndsWithZeroWhenAskedToClose)
 {
     // The graphics library may have its say; the program itself has nothing to report.
-    const std::string errors = RunAndClose(std::filesystem::current_path());
+    const std::string errors = RunAndClose(std::filesystem::current_path(), 256);
     EXPECT_EQ(errors.find("pulsestage:"), std::string::npos) << errors;
 }
 
@@ -83,12 +85,12 @@ TEST(Program, RunsWithoutItsPicturesAndSaysWhereItLookedForThem)
         std::filesystem::temp_directory_path() / ("pulsestage-empty-" + std::to_string(getpid()));
     std::filesystem::create_directories(empty);
     // The graphics library has its say after the program's own line.
-    const std::string errors = RunAndClose(empty);
+    const std::string errors = RunAndClose(empty, 0);
     const std::size_t line = errors.find("pulsestage: ");
     EXPECT_EQ(line == std::string::npos ? errors
                                         : errors.substr(line, errors.find('\n', line) + 1 - line),
               "pulsestage: no folder holds the pictures: looked for resources/ with cursor.png, "
-              "figur.png and haehnchen.png in " +
+              "figur.png, haehnchen.png and pulsestage.png in " +
                   empty.string() + ", " +
                   (std::filesystem::path(PULSESTAGE_BUILD_FOLDER) / ".." / "share" / "pulsestage")
                       .lexically_normal()
