@@ -10,6 +10,8 @@
 //                - alpha 128: the shadow on the ground; the pixels x 13 to 19, y 90 to 92
 //                  (left of the shoes) and x 45 to 50, y 90 to 92 (right of them) all have it.
 // haehnchen.png  64 x 64  a chicken, the shelf item.
+// pulsestage.png 256 x 256 the program's icon: the figure, a chicken and the cursor of the main
+//                          scene in front of its swaying grid, on a rounded square.
 //
 // Edges of the cursor and the chicken are smoothed; the figure's are hard, so that its alpha is
 // exactly 0 or 255 wherever it is not one of the translucent areas above.
@@ -50,11 +52,15 @@ enum class Region
 using Classifier = std::function<Region(const Point&)>;
 
 // A picture being drawn. Every pixel is sampled on a grid of Samples x Samples points; one
-// sample per pixel gives hard edges.
+// sample per pixel gives hard edges. Shapes are given in drawing units: a point p of a shape lands
+// on the pixel point Origin + p * Scale, so that a picture can be drawn again, larger and
+// elsewhere, inside another.
 struct Canvas
 {
     gfx::Image Pixels;
     int Samples = 1;
+    Point Origin = Point(0.f, 0.f);
+    float Scale = 1.f;
 };
 
 // Porter-Duff "over" with straight (not premultiplied) alpha, a and c in 0..1:
@@ -80,17 +86,19 @@ gfx::Color Over(const float srcPremul[3], float srcAlpha, const gfx::Color& dst)
     return gfx::Color(byte(out[0]), byte(out[1]), byte(out[2]), byte(outAlpha));
 }
 
-// Composites a shape, given by what each sample point belongs to, over the pixels from
-// (left, top) to (right, bottom).
+// Composites a shape, given by what each sample point (in drawing units) belongs to, over the
+// pixels that the drawing units from (left, top) to (right, bottom) cover.
 void PaintRegion(Canvas& canvas, float left, float top, float right, float bottom,
                  const Paint& paint, const Classifier& classify)
 {
     const int width = static_cast<int>(canvas.Pixels.GetWidth());
     const int height = static_cast<int>(canvas.Pixels.GetHeight());
-    const int x0 = std::max(0, static_cast<int>(std::floor(left)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(top)));
-    const int x1 = std::min(width - 1, static_cast<int>(std::ceil(right)));
-    const int y1 = std::min(height - 1, static_cast<int>(std::ceil(bottom)));
+    const Point& origin = canvas.Origin;
+    const float scale = canvas.Scale;
+    const int x0 = std::max(0, static_cast<int>(std::floor(origin.x + left * scale)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(origin.y + top * scale)));
+    const int x1 = std::min(width - 1, static_cast<int>(std::ceil(origin.x + right * scale)));
+    const int y1 = std::min(height - 1, static_cast<int>(std::ceil(origin.y + bottom * scale)));
     const int n = canvas.Samples;
     const float sampleWeight = 1.f / static_cast<float>(n * n);
 
@@ -105,7 +113,7 @@ void PaintRegion(Canvas& canvas, float left, float top, float right, float botto
                 for (int i = 0; i < n; ++i)
                 {
                     const Point sample(x + (i + 0.5f) / n, y + (j + 0.5f) / n);
-                    const Region region = classify(sample);
+                    const Region region = classify((sample - origin) / scale);
                     if (region == Region::Outside)
                     {
                         continue;
@@ -238,9 +246,8 @@ void Stroke(Canvas& canvas, const Point& a, const Point& b, float width, const P
     Polygon(canvas, {a + offset, b + offset, b - offset, a - offset}, paint);
 }
 
-gfx::Image DrawCursor()
+void PaintCursor(Canvas& canvas)
 {
-    Canvas canvas{gfx::Image(32, 32, gfx::Color(0, 0, 0, 0)), 4};
     const Paint arrow{gfx::Color(255, 255, 255, 255), gfx::Color(20, 20, 30, 255), 1.6f};
     const Paint shadow{gfx::Color(0, 0, 0, 70), gfx::Color(0, 0, 0, 70), 0.f};
     const Points outline = {{3.f, 2.f},   {3.f, 25.f},  {9.f, 20.f}, {13.f, 29.f},
@@ -252,6 +259,12 @@ gfx::Image DrawCursor()
     }
     Polygon(canvas, shadowOutline, shadow);
     Polygon(canvas, outline, arrow);
+}
+
+gfx::Image DrawCursor()
+{
+    Canvas canvas{gfx::Image(32, 32, gfx::Color(0, 0, 0, 0)), 4};
+    PaintCursor(canvas);
     return std::move(canvas.Pixels);
 }
 
@@ -297,12 +310,8 @@ void DrawFigureHead(Canvas& canvas)
     Ellipse(canvas, {32.f, 20.f}, 2.6f, 1.1f, mouth);
 }
 
-gfx::Image DrawFigure()
+void PaintFigure(Canvas& canvas)
 {
-    // One sample per pixel: hard edges keep the alpha of every pixel exactly 0 or 255, apart
-    // from the shadow and the scarf end, which are drawn first onto the empty picture so that
-    // their own alpha is what ends up in the file.
-    Canvas canvas{gfx::Image(64, 96, gfx::Color(0, 0, 0, 0)), 1};
     const Paint shadow{gfx::Color(0, 0, 0, 128), gfx::Color(0, 0, 0, 128), 0.f};
     const Paint scarfEnd{gfx::Color(200, 40, 50, 200), gfx::Color(110, 15, 25, 200), 1.f};
     Ellipse(canvas, {32.f, 91.f}, 21.f, 4.f, shadow);
@@ -312,6 +321,15 @@ gfx::Image DrawFigure()
     DrawFigureLegs(canvas);
     DrawFigureBody(canvas);
     DrawFigureHead(canvas);
+}
+
+gfx::Image DrawFigure()
+{
+    // One sample per pixel: hard edges keep the alpha of every pixel exactly 0 or 255, apart
+    // from the shadow and the scarf end, which are drawn first onto the empty picture so that
+    // their own alpha is what ends up in the file.
+    Canvas canvas{gfx::Image(64, 96, gfx::Color(0, 0, 0, 0)), 1};
+    PaintFigure(canvas);
     return std::move(canvas.Pixels);
 }
 
@@ -363,12 +381,89 @@ void DrawChickenHead(Canvas& canvas)
     Circle(canvas, {49.1f, 16.9f}, 0.6f, glint);
 }
 
-gfx::Image DrawChicken()
+void PaintChicken(Canvas& canvas)
 {
-    Canvas canvas{gfx::Image(64, 64, gfx::Color(0, 0, 0, 0)), 4};
     DrawChickenLegs(canvas);
     DrawChickenBody(canvas);
     DrawChickenHead(canvas);
+}
+
+gfx::Image DrawChicken()
+{
+    Canvas canvas{gfx::Image(64, 64, gfx::Color(0, 0, 0, 0)), 4};
+    PaintChicken(canvas);
+    return std::move(canvas.Pixels);
+}
+
+// A square from its top-left corner with the side given, its corners rounded with the radius
+// given: a point lies inside when its distance from the square shrunk by the radius on every
+// side, max(0, |p - c| - (side / 2 - radius)) per axis around the centre c, is at most the
+// radius; the outline band holds the points farther than the radius less the outline width.
+void RoundedSquare(Canvas& canvas, const Point& topLeft, float side, float radius,
+                   const Paint& paint)
+{
+    const float half = side / 2.f;
+    const Point centre = topLeft + Point(half, half);
+    PaintRegion(canvas, topLeft.x, topLeft.y, topLeft.x + side, topLeft.y + side, paint,
+                [&](const Point& p)
+                {
+                    const float dx = std::max(0.f, std::abs(p.x - centre.x) - (half - radius));
+                    const float dy = std::max(0.f, std::abs(p.y - centre.y) - (half - radius));
+                    const float distance = std::hypot(dx, dy);
+                    if (distance > radius)
+                    {
+                        return Region::Outside;
+                    }
+                    return distance > radius - paint.Width ? Region::Edge : Region::Inside;
+                });
+}
+
+// The square of the side given around the centre, turned by angle degrees (clockwise on the
+// picture): its corners c + (+-s, +-s) turned, (x cos a - y sin a, x sin a + y cos a).
+Points TurnedSquare(const Point& centre, float side, float angle)
+{
+    const float c = std::cos(angle * Pi / 180.f);
+    const float s = std::sin(angle * Pi / 180.f);
+    Points corners;
+    for (const Point& corner :
+         {Point(-1.f, -1.f), Point(1.f, -1.f), Point(1.f, 1.f), Point(-1.f, 1.f)})
+    {
+        const Point p = corner * (side / 2.f);
+        corners.push_back(centre + Point(p.x * c - p.y * s, p.x * s + p.y * c));
+    }
+    return corners;
+}
+
+// Draws the picture into the canvas at the place and scale given.
+void PaintAt(Canvas& canvas, const Point& origin, float scale,
+             const std::function<void(Canvas&)>& paint)
+{
+    Canvas placed{std::move(canvas.Pixels), canvas.Samples, origin, scale};
+    paint(placed);
+    canvas.Pixels = std::move(placed.Pixels);
+}
+
+gfx::Image DrawIcon()
+{
+    Canvas canvas{gfx::Image(256, 256, gfx::Color(0, 0, 0, 0)), 4};
+    // The main scene's clear colour, and its grid of rectangles in the background's colour,
+    // swaying to the beat.
+    const Paint ground{gfx::Color(0, 128, 128, 255), gfx::Color(0, 90, 90, 255), 3.f};
+    RoundedSquare(canvas, {8.f, 8.f}, 240.f, 40.f, ground);
+    const Paint rect{gfx::Color(62, 46, 183, 255), gfx::Color(40, 28, 130, 255), 2.f};
+    const float sway[2][2] = {{-8.f, 6.f}, {5.f, -7.f}};
+    for (int row = 0; row < 2; ++row)
+    {
+        for (int column = 0; column < 2; ++column)
+        {
+            const Point centre(72.f + 112.f * static_cast<float>(column),
+                               72.f + 112.f * static_cast<float>(row));
+            Polygon(canvas, TurnedSquare(centre, 92.f, sway[row][column]), rect);
+        }
+    }
+    PaintAt(canvas, {150.f, 112.f}, 1.5f, PaintChicken);
+    PaintAt(canvas, {28.f, 52.f}, 1.9f, PaintFigure);
+    PaintAt(canvas, {176.f, 20.f}, 1.6f, PaintCursor);
     return std::move(canvas.Pixels);
 }
 
@@ -393,8 +488,8 @@ int main(int argc, char** argv)
     {
         folder += '/';
     }
-    const bool written = Save(DrawCursor(), folder, "cursor.png") &&
-                         Save(DrawFigure(), folder, "figur.png") &&
-                         Save(DrawChicken(), folder, "haehnchen.png");
+    const bool written =
+        Save(DrawCursor(), folder, "cursor.png") && Save(DrawFigure(), folder, "figur.png") &&
+        Save(DrawChicken(), folder, "haehnchen.png") && Save(DrawIcon(), folder, "pulsestage.png");
     return written ? 0 : 1;
 }

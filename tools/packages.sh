@@ -7,6 +7,9 @@ PROGRAM_PACKAGES=(cmake g++ make libsfml-dev fonts-dejavu-core)
 TOOL_PACKAGES=(libgif-dev)
 # What the tests and the benchmarks need besides, and the display they run on without a desktop.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth)
+# What the tests and the benchmarks need besides, the display they run on without a desktop, and
+# the validators of the desktop entry and the AppStream metadata.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream)
 
 ensure_packages() {
     local missing=()

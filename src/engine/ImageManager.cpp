@@ -36,3 +36,16 @@ bool ImageManager::IsLoaded(std::string file)
         return false;
     }
 }
+
+std::vector<std::string> ImageManager::GetFailedLoads() const
+{
+    std::vector<std::string> failed;
+    for (const auto& [name, image] : myImages)
+    {
+        if (image->GetWidth() == 0 || image->GetHeight() == 0)
+        {
+            failed.push_back(name);
+        }
+    }
+    return failed;
+}

@@ -29,6 +29,8 @@ public:
     // Throws std::out_of_range ("map::at") for a name that was never loaded; never loads.
     gfx::Image* Get(std::string file);
     bool IsLoaded(std::string file);
+    // The names whose stored image is empty: a file that could not be read.
+    std::vector<std::string> GetFailedLoads() const;
 
 private:
     std::string myRessourcesPath;

@@ -1,5 +1,9 @@
 #include "gfx/RenderWindow.hpp"
 
+#include "gfx/Image.hpp"
+
+#include <vector>
+
 namespace gfx
 {
 namespace
@@ -74,6 +78,29 @@ void RenderWindow::ShowMouseCursor(bool show)
 {
     myWindow.setMouseCursorVisible(show);
     myMouseCursorVisible = show;
+}
+
+void RenderWindow::SetTitle(const std::string& title)
+{
+    myWindow.setTitle(title);
+}
+
+void RenderWindow::SetIcon(const Image& icon)
+{
+    std::vector<sf::Uint8> pixels;
+    pixels.reserve(static_cast<std::size_t>(icon.GetWidth()) * icon.GetHeight() * 4);
+    for (unsigned int y = 0; y < icon.GetHeight(); ++y)
+    {
+        for (unsigned int x = 0; x < icon.GetWidth(); ++x)
+        {
+            const Color pixel = icon.GetPixel(x, y);
+            pixels.insert(pixels.end(), {pixel.r, pixel.g, pixel.b, pixel.a});
+        }
+    }
+    if (!pixels.empty())
+    {
+        myWindow.setIcon(icon.GetWidth(), icon.GetHeight(), pixels.data());
+    }
 }
 
 void RenderWindow::SetSize(unsigned int width, unsigned int height)

@@ -10,6 +10,8 @@
 
 namespace gfx
 {
+class Image;
+
 using VideoMode = sf::VideoMode;
 // Depth bits, stencil bits and antialiasing level, in this order.
 using WindowSettings = sf::ContextSettings;
@@ -43,6 +45,9 @@ public:
     void ShowMouseCursor(bool show);
     // What ShowMouseCursor last asked for; a new window shows the pointer.
     bool IsMouseCursorVisible() const { return myMouseCursorVisible; }
+    void SetTitle(const std::string& title);
+    // The picture the desktop shows for the window; an empty image leaves the icon as it was.
+    void SetIcon(const Image& icon);
     // Resizes the window itself; the Resized event follows from the system.
     void SetSize(unsigned int width, unsigned int height);
 

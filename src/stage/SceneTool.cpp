@@ -1,5 +1,6 @@
 #include "stage/SceneTool.hpp"
 
+#include "main/BuildInfo.hpp"
 #include "main/FrameLoop.hpp"
 #include "main/RunAndReport.hpp"
 #include "main/UsageError.hpp"
@@ -16,14 +17,24 @@ int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out,
                                 out << Help();
                                 return 0;
                             }
+                            if (arguments.size() == 1 && arguments[0] == "--version")
+                            {
+                                out << BuildInfo::VersionLine() << "\n";
+                                return 0;
+                            }
                             if (arguments.size() != 1)
                             {
                                 throw UsageError("expected exactly one argument, the scene's name");
+                            }
+                            if (arguments[0].rfind("-", 0) == 0)
+                            {
+                                throw UsageError("unknown option \"" + arguments[0] + "\"");
                             }
                             Stage stage;
                             stage.CheckScene(arguments[0]);
                             stage.OpenWindow(1024, 600, "SFML Window");
                             stage.Start(arguments[0]);
+                            stage.CheckPictures();
                             return RunFrameLoop(stage.GetApp());
                         });
 }
@@ -31,10 +42,12 @@ int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out,
 std::string SceneTool::Help()
 {
     return R"(Usage: pulsestage-scene NAME
+       pulsestage-scene --help | --version
 
 Opens the program's window and runs the program's frame loop on the scene NAME instead of the
-start-up scene: "TestBoundedMovement" (the start-up scene) or "main". Run it in the repository
-root, where the scenes find their pictures in resources/. It ends when the window is closed, or
-when the scene stops itself (Escape in "main").
+start-up scene: "TestBoundedMovement" (the start-up scene) or "main". The scenes find their
+pictures where pulsestage does (pulsestage --help tells where); it ends with exit code 1 when a
+picture the scene needs cannot be loaded. It ends when the window is closed, or when the scene
+stops itself (Escape in "main").
 )";
 }

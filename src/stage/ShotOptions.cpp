@@ -200,6 +200,11 @@ ShotOptions ShotOptions::Parse(const std::vector<std::string>& arguments)
             options.ShowHelp = true;
             continue;
         }
+        if (argument == "--version")
+        {
+            options.ShowVersion = true;
+            continue;
+        }
         if (argument.rfind("--", 0) != 0)
         {
             Fail(argument, "unexpected argument; every value follows its option (see --help)");
@@ -226,7 +231,7 @@ ShotOptions ShotOptions::Parse(const std::vector<std::string>& arguments)
         }
         Apply(option, value, options);
     }
-    if (!options.ShowHelp)
+    if (!options.ShowHelp && !options.ShowVersion)
     {
         if (options.Scene.empty())
         {
@@ -251,9 +256,9 @@ Draws a scene of pulsestage off-screen, deterministically, and writes the last f
 the frames as an animated GIF, or both. It builds the program's application, registers its
 scenes in the program's order, makes NAME the active scene and initialises it, then runs frames
 of the program's frame loop while the clock advances exactly SECONDS per frame and the random
-numbers come from the seed. Run it in the repository root, where the scenes find their pictures
-in resources/; it needs a display (under xvfb-run without one). The window it opens shows the
-frames as they run.
+numbers come from the seed. The scenes find their pictures where pulsestage does (pulsestage
+--help tells where). It needs a display (under xvfb-run without one); the window it opens shows
+the frames as they run.
 
 Options (a value may also be joined with "=", as in --frames=120):
   --scene NAME     the scene to draw: "TestBoundedMovement" (the start-up scene) or "main"
@@ -267,6 +272,7 @@ Options (a value may also be joined with "=", as in --frames=120):
   --seed N         seed of the random numbers, 0 to 4294967295 (default 1)
   --script FILE    input to apply between frames (below)
   --help, -h       print this text
+  --version        print the version
 
 The GIF shows each frame it keeps for the time since the frame kept before it, K x SECONDS,
 rounded to GIF's hundredths of a second so that the whole lasts as long as the frames rendered.
@@ -296,10 +302,11 @@ Keys: )" + InputScript::KeyNames() +
            R"(.
 
 Exit codes: 0 the files were written; 2 the command line or the script is wrong (the message
-names the option, or the script's line); 1 it could not be carried out (no display, a file
-could not be written). In both error cases no file is written.
+names the option, or the script's line); 1 it could not be carried out (no display, a picture the
+scene needs could not be loaded, a file could not be written). In both error cases no file is
+written.
 
-Examples, in the repository root:
+Examples:
   pulsestage-shot --scene TestBoundedMovement --out startup.png
   pulsestage-shot --scene main --out main.png --frames 120
   pulsestage-shot --scene main --out walk.png --script walk.txt --size 800x800

@@ -7,13 +7,14 @@
 class ShotOptions
 {
 public:
-    // Throws UsageError naming the option and the problem. With --help the other options are
-    // not required.
+    // Throws UsageError naming the option and the problem. With --help or --version the other
+    // options are not required.
     static ShotOptions Parse(const std::vector<std::string>& arguments);
     // The text --help prints.
     static std::string Help();
 
     bool ShowHelp = false;
+    bool ShowVersion = false;
     std::string Scene;
     // Empty: no PNG, no GIF; at least one is asked for.
     std::string Out;

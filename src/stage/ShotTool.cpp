@@ -1,6 +1,7 @@
 #include "stage/ShotTool.hpp"
 
 #include "gfx/Image.hpp"
+#include "main/BuildInfo.hpp"
 #include "main/RunAndReport.hpp"
 #include "stage/GifRecorder.hpp"
 #include "stage/InputScript.hpp"
@@ -24,6 +25,7 @@ void Shoot(const ShotOptions& options, std::ostream& err)
     }
     SceneSession session(options.Scene, options.Width, options.Height, options.FrameTime,
                          options.Seed);
+    session.GetStage().CheckPictures();
     // After the scene is known to exist, before any frame is drawn.
     std::optional<GifRecorder> recorder;
     if (!options.Gif.empty())
@@ -63,6 +65,11 @@ int ShotTool::Run(const std::vector<std::string>& arguments, std::ostream& out, 
                             if (options.ShowHelp)
                             {
                                 out << ShotOptions::Help();
+                                return 0;
+                            }
+                            if (options.ShowVersion)
+                            {
+                                out << BuildInfo::VersionLine() << "\n";
                                 return 0;
                             }
                             Shoot(options, err);

@@ -1,15 +1,17 @@
 #include "stage/Stage.hpp"
 
 #include "gfx/RenderWindow.hpp"
+#include "main/DataFolder.hpp"
 #include "main/ProgramWindow.hpp"
 #include "main/UsageError.hpp"
 #include "stage/WindowSettling.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
 
-Stage::Stage() : myImages("resources/"), myApp{nullptr, &myManager, &myImages}
+Stage::Stage()
+    : myData(DataFolder::OfThisProgram()),
+      myImages(myData.GetResources()), myApp{nullptr, &myManager, &myImages}
 {
     myManager.SetApp(&myApp);
     myScenes.RegisterWith(myManager);
@@ -35,14 +37,6 @@ void Stage::CheckScene(const GameStateID& id) const
 void Stage::OpenWindow(unsigned int width, unsigned int height, const std::string& title,
                        unsigned int antialiasing)
 {
-    // SFML aborts the process when it cannot reach a display; an unset DISPLAY at least gets a
-    // message that says so.
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-    {
-        throw std::runtime_error("no display: DISPLAY is not set (without a desktop, run it "
-                                 "under xvfb-run)");
-    }
     myWindow = ProgramWindow::Open(width, height, title, antialiasing);
     myApp.mRenderWindow = myWindow.get();
     // Before a scene is initialised: it reads the window's size there.
@@ -56,4 +50,13 @@ GameState& Stage::Start(const GameStateID& id)
     GameState& scene = *myManager.GetActiveState();
     scene.Initialize();
     return scene;
+}
+
+void Stage::CheckPictures() const
+{
+    const std::vector<std::string> failed = myImages.GetFailedLoads();
+    if (!failed.empty())
+    {
+        throw std::runtime_error(myData.ExplainFailedLoads(failed));
+    }
 }

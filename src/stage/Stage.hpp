@@ -8,17 +8,20 @@
 #include <memory>
 #include <string>
 
+class DataFolder;
+
 namespace gfx
 {
 class RenderWindow;
 }
 
 // The program's application for its tools: the registry with the program's scenes, the image
-// cache for "resources/" and a window, wired as the entry point wires them, but owned, so that
-// everything goes when the stage goes.
+// cache for the program's data folder and a window, wired as the entry point wires them, but
+// owned, so that everything goes when the stage goes.
 class Stage
 {
 public:
+    // Throws std::runtime_error as DataFolder::OfThisProgram does.
     Stage();
     ~Stage();
     Stage(const Stage&) = delete;
@@ -34,6 +37,9 @@ public:
     // Makes the scene the active state (which marks it running) and initialises it; needs the
     // window. Throws UsageError as CheckScene does.
     GameState& Start(const GameStateID& id);
+    // Throws std::runtime_error naming the pictures that failed to load so far, and why: the
+    // tools draw nothing without them, where the program shows what it can.
+    void CheckPictures() const;
 
     App& GetApp() { return myApp; }
     // Needs OpenWindow first.
@@ -41,6 +47,7 @@ public:
     const gfx::RenderWindow& GetWindow() const { return *myWindow; }
 
 private:
+    const DataFolder& myData;
     GameStateManager myManager;
     ImageManager myImages;
     SceneSet myScenes;

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -9,13 +10,18 @@
 
 namespace testing_support
 {
-// A program of the build started as its own process, as a user starts it. Its standard error
-// goes to a file the test can read; it is killed if it still runs when this goes.
+// A program of the build started as its own process, as a user starts it. Its standard output
+// and error go to files the test can read; it is killed if it still runs when this goes.
 class ChildProcess
 {
 public:
+    // Changes to the environment the process inherits: a name with a value is set to it, a name
+    // without one is removed.
+    using Environment = std::map<std::string, std::optional<std::string>>;
+
     ChildProcess(const std::string& binary, std::vector<std::string> arguments,
-                 const std::filesystem::path& folder = std::filesystem::current_path());
+                 const std::filesystem::path& folder = std::filesystem::current_path(),
+                 const Environment& changes = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -24,11 +30,13 @@ public:
     std::optional<int> WaitForExit(std::chrono::milliseconds limit);
     // The exit code, or -1 when it did not exit normally within the time given.
     int ExitCode(std::chrono::milliseconds limit = std::chrono::seconds(60));
+    std::string Output() const;
     std::string Errors() const;
 
 private:
     pid_t myPid = -1;
     std::optional<int> myStatus;
+    std::filesystem::path myOutput;
     std::filesystem::path myErrors;
 };
 } // namespace testing_support

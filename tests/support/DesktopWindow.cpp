@@ -3,7 +3,9 @@
 #include <thread>
 
 // Xlib's macros (None, Bool, Status) clash with other headers: it stays in this file alone.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace testing_support
 {
@@ -93,6 +95,43 @@ unsigned int DesktopWindow::GetWidth() const
 unsigned int DesktopWindow::GetHeight() const
 {
     return static_cast<unsigned int>(Attributes(myConnection->display, myWindow).height);
+}
+
+std::string DesktopWindow::GetClass() const
+{
+    XClassHint hint{};
+    if (!XGetClassHint(myConnection->display, myWindow, &hint))
+    {
+        return "";
+    }
+    const std::string name = hint.res_class ? hint.res_class : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return name;
+}
+
+unsigned long DesktopWindow::GetIconSide() const
+{
+    Display* display = myConnection->display;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    // Width and height lead the icon's pixels.
+    if (XGetWindowProperty(display, myWindow, XInternAtom(display, "_NET_WM_ICON", False), 0, 2,
+                           False, XA_CARDINAL, &type, &format, &count, &left, &data) != Success)
+    {
+        return 0;
+    }
+    unsigned long side = 0;
+    if (data && format == 32 && count == 2)
+    {
+        const auto* size = reinterpret_cast<const unsigned long*>(data);
+        side = size[0] == size[1] ? size[0] : 0;
+    }
+    XFree(data);
+    return side;
 }
 
 void DesktopWindow::RequestClose() const

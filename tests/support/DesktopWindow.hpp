@@ -20,6 +20,10 @@ public:
 
     unsigned int GetWidth() const;
     unsigned int GetHeight() const;
+    // The class of WM_CLASS, by which desktops match the window to its desktop entry.
+    std::string GetClass() const;
+    // The side of the window's square icon (_NET_WM_ICON), 0 without one.
+    unsigned long GetIconSide() const;
     // Asks the window to close, as a window manager does when its close button is pressed.
     void RequestClose() const;
 
