@@ -58,5 +58,6 @@ unsigned int RenderTarget::GetHeight() const
 void RenderTarget::DrawNative(const sf::Drawable& native)
 {
     GetNative().draw(native, myStates);
+    ++myDrawCalls;
 }
 } // namespace gfx

@@ -32,6 +32,9 @@ public:
     const View& GetView() const { return myView; }
     unsigned int GetWidth() const;
     unsigned int GetHeight() const;
+    // How many times the target has handed geometry to SFML since it was made: each is a draw
+    // call to the driver, whose fixed cost a frame pays as often.
+    unsigned long GetDrawCalls() const { return myDrawCalls; }
 
     // For the layer's own drawables: draws SFML geometry in the frame of the drawable being
     // rendered, with that drawable's blend mode.
@@ -47,5 +50,6 @@ protected:
 private:
     View myView;
     sf::RenderStates myStates;
+    unsigned long myDrawCalls = 0;
 };
 } // namespace gfx
