@@ -60,4 +60,11 @@ void RenderTarget::DrawNative(const sf::Drawable& native)
     GetNative().draw(native, myStates);
     ++myDrawCalls;
 }
+
+void RenderTarget::DrawVertices(const sf::Vertex* vertices, std::size_t count,
+                                sf::PrimitiveType type)
+{
+    GetNative().draw(vertices, count, type, myStates);
+    ++myDrawCalls;
+}
 } // namespace gfx

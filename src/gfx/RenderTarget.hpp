@@ -3,12 +3,15 @@
 #include "gfx/Color.hpp"
 #include "gfx/View.hpp"
 
+#include <SFML/Graphics/PrimitiveType.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
+#include <cstddef>
 
 namespace sf
 {
 class Drawable;
 class RenderTarget;
+class Vertex;
 } // namespace sf
 
 namespace gfx
@@ -36,9 +39,10 @@ public:
     // call to the driver, whose fixed cost a frame pays as often.
     unsigned long GetDrawCalls() const { return myDrawCalls; }
 
-    // For the layer's own drawables: draws SFML geometry in the frame of the drawable being
-    // rendered, with that drawable's blend mode.
+    // For the layer's own drawables: draw SFML geometry, or triangles given as a list, a fan or
+    // a strip, in the frame of the drawable being rendered, with that drawable's blend mode.
     void DrawNative(const sf::Drawable& native);
+    void DrawVertices(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type);
 
 protected:
     RenderTarget() = default;

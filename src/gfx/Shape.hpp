@@ -2,7 +2,7 @@
 
 #include "gfx/Drawable.hpp"
 
-#include <SFML/Graphics/VertexArray.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 #include <vector>
 
 namespace gfx
@@ -45,16 +45,23 @@ private:
     };
 
     void Rebuild() const;
+    void Recolor() const;
+    std::size_t FillCount() const { return myPoints.size() + 2; }
     Vector2f Centroid() const;
+    Color CentreColor() const;
     Vector2f OutlineDirection(std::size_t index, const Vector2f& centroid) const;
 
     std::vector<Point> myPoints;
     float myOutlineWidth = 0.f;
 
-    // The geometry is rebuilt only after a change of the points, the outline or the colour.
-    mutable sf::VertexArray myFill{sf::TriangleFan};
-    mutable sf::VertexArray myOutline{sf::TriangleStrip};
-    mutable Color myBuiltColor;
-    mutable bool myNeedsRebuild = true;
+    // What is drawn, kept between drawings: the fill as a fan from the centroid, then the
+    // outline, if it has a width, as a strip. The positions change only with the points or the
+    // outline width; a change of the drawable colour, which scenes make every frame, only
+    // recolours the vertices.
+    mutable std::vector<sf::Vertex> myVertices;
+    mutable Color myTint;
+    mutable bool myGeometryStale = true;
+    mutable bool myFillTransparent = false;
+    mutable bool myOutlineTransparent = false;
 };
 } // namespace gfx

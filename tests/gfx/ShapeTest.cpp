@@ -1,6 +1,6 @@
 #include "gfx/Shape.hpp"
 
-#include "gfx/RenderTarget.hpp"
+#include "gfx/RenderImage.hpp"
 #include "support/Pixels.hpp"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,17 @@
 
 using testing_support::CountPixels;
 using testing_support::RenderOffscreen;
+
+namespace
+{
+unsigned long DrawCallsFor(const gfx::Drawable& drawable)
+{
+    gfx::RenderImage target(10, 10);
+    target.Draw(drawable);
+    target.Display();
+    return target.GetDrawCalls();
+}
+} // namespace
 
 TEST(Shape, FillsInsideAndOutlinesOutsideThePointsTintedByTheDrawableColour)
 {
@@ -70,4 +81,24 @@ TEST(Shape, EachPointCarriesItsFillAndOutlineColour)
     // A shape already drawn picks up a wider outline.
     shape.SetOutlineWidth(4.f);
     EXPECT_EQ(RenderOffscreen(100, 100, draw).GetPixel(7, 50), gfx::Color::Green);
+}
+
+TEST(Shape, LeavesOutWhatCannotShowAndRecoloursWhatItDraws)
+{
+    const gfx::Color transparentRed(255, 0, 0, 0);
+    gfx::Shape ring = gfx::Shape::Circle({5.f, 5.f}, 3.f, transparentRed, 1.f, gfx::Color::Blue);
+    EXPECT_EQ(DrawCallsFor(ring), 1u);
+    EXPECT_EQ(DrawCallsFor(gfx::Shape::Rectangle({1.f, 1.f}, {5.f, 5.f}, gfx::Color::Blue)), 1u);
+    ring.SetColor(gfx::Color(255, 255, 255, 0));
+    EXPECT_EQ(DrawCallsFor(ring), 0u);
+    // Written as it is, a transparent colour still changes the pixels.
+    ring.SetBlendMode(gfx::Blend::None);
+    const auto drawRing = [&](gfx::RenderTarget& target) { target.Draw(ring); };
+    EXPECT_EQ(RenderOffscreen(10, 10, drawRing).GetPixel(5, 5), transparentRed);
+
+    gfx::Shape square = gfx::Shape::Rectangle({2.f, 2.f}, {8.f, 8.f}, gfx::Color::Cyan);
+    const auto drawSquare = [&](gfx::RenderTarget& target) { target.Draw(square); };
+    EXPECT_EQ(RenderOffscreen(10, 10, drawSquare).GetPixel(5, 5), gfx::Color::Cyan);
+    square.SetColor(gfx::Color::Magenta);
+    EXPECT_EQ(RenderOffscreen(10, 10, drawSquare).GetPixel(5, 5), gfx::Color::Blue);
 }
