@@ -43,6 +43,9 @@ public:
     // a strip, in the frame of the drawable being rendered, with that drawable's blend mode.
     void DrawNative(const sf::Drawable& native);
     void DrawVertices(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type);
+    // Whether the convex polygon with these corners, in the frame of the drawable being
+    // rendered, covers every pixel of the target.
+    bool Covers(const sf::Vertex* corners, std::size_t count) const;
 
 protected:
     RenderTarget() = default;

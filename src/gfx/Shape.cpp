@@ -105,17 +105,32 @@ void Shape::Render(RenderTarget& target) const
     {
         Recolor();
     }
+    DrawFill(target);
     // Mixed by its alpha, a fully transparent colour leaves every pixel as it was.
-    const bool mixed = GetBlendMode() == Blend::Alpha;
-    if (!(mixed && myFillTransparent))
-    {
-        target.DrawVertices(myVertices.data(), FillCount(), sf::TriangleFan);
-    }
-    if (myVertices.size() > FillCount() && !(mixed && myOutlineTransparent))
+    if (myVertices.size() > FillCount() &&
+        !(GetBlendMode() == Blend::Alpha && myOutlineTransparent))
     {
         target.DrawVertices(myVertices.data() + FillCount(), myVertices.size() - FillCount(),
                             sf::TriangleStrip);
     }
+}
+
+void Shape::DrawFill(RenderTarget& target) const
+{
+    const Blend::Mode mode = GetBlendMode();
+    if (mode == Blend::Alpha && myFillTransparent)
+    {
+        return;
+    }
+    // Mixed by its alpha or written as it is, an opaque colour over the whole target replaces
+    // every pixel, which a clear does at a fraction of the cost: a backdrop.
+    if (myFillSolid && (mode == Blend::Alpha || mode == Blend::None) &&
+        target.Covers(myVertices.data() + 1, myPoints.size()))
+    {
+        target.Clear(myVertices.front().color);
+        return;
+    }
+    target.DrawVertices(myVertices.data(), FillCount(), sf::TriangleFan);
 }
 
 // Sized once, so that a shape made and drawn anew every frame allocates its vertices once.
@@ -160,6 +175,10 @@ void Shape::Recolor() const
     const auto transparent = [](const sf::Vertex& vertex) { return vertex.color.a == 0; };
     const auto outline = myVertices.begin() + static_cast<std::ptrdiff_t>(FillCount());
     myFillTransparent = std::all_of(myVertices.begin(), outline, transparent);
+    const Color& fill = myVertices.front().color;
+    myFillSolid = fill.a == 255 &&
+                  std::all_of(myVertices.begin(), outline,
+                              [&](const sf::Vertex& vertex) { return vertex.color == fill; });
     myOutlineTransparent = std::all_of(outline, myVertices.end(), transparent);
     myTint = tint;
 }

@@ -44,6 +44,7 @@ private:
         Color OutlineColor;
     };
 
+    void DrawFill(RenderTarget& target) const;
     void Rebuild() const;
     void Recolor() const;
     std::size_t FillCount() const { return myPoints.size() + 2; }
@@ -62,6 +63,8 @@ private:
     mutable Color myTint;
     mutable bool myGeometryStale = true;
     mutable bool myFillTransparent = false;
+    // All of one opaque colour.
+    mutable bool myFillSolid = false;
     mutable bool myOutlineTransparent = false;
 };
 } // namespace gfx
