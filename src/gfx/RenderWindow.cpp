@@ -48,6 +48,7 @@ void RenderWindow::PushEvent(const Event& event)
 
 void RenderWindow::Display()
 {
+    Flush();
     myWindow.display();
 }
 
