@@ -125,7 +125,7 @@ void Shape::DrawFill(RenderTarget& target) const
     // Mixed by its alpha or written as it is, an opaque colour over the whole target replaces
     // every pixel, which a clear does at a fraction of the cost: a backdrop.
     if (myFillSolid && (mode == Blend::Alpha || mode == Blend::None) &&
-        target.Covers(myVertices.data() + 1, myPoints.size()))
+        target.Covers(myVertices.data() + RimStart(), myPoints.size()))
     {
         target.Clear(myVertices.front().color);
         return;
@@ -138,14 +138,20 @@ void Shape::Rebuild() const
 {
     const std::size_t count = myPoints.size();
     const Vector2f centroid = Centroid();
+    const Color& first = myPoints.front().FillColor;
+    myFillHasCentre = std::any_of(myPoints.begin(), myPoints.end(),
+                                  [&](const Point& point) { return point.FillColor != first; });
     myVertices.resize(FillCount() + (myOutlineWidth != 0.f ? 2 * count + 2 : 0));
 
-    myVertices[0].position = centroid;
     for (std::size_t i = 0; i < count; ++i)
     {
-        myVertices[i + 1].position = myPoints[i].Position;
+        myVertices[RimStart() + i].position = myPoints[i].Position;
     }
-    myVertices[count + 1].position = myPoints.front().Position;
+    if (myFillHasCentre)
+    {
+        myVertices[0].position = centroid;
+        myVertices[count + 1].position = myPoints.front().Position;
+    }
 
     for (std::size_t i = FillCount(); i < myVertices.size(); i += 2)
     {
@@ -161,12 +167,15 @@ void Shape::Recolor() const
 {
     const Color tint = GetColor();
     const std::size_t count = myPoints.size();
-    myVertices[0].color = CentreColor() * tint;
     for (std::size_t i = 0; i < count; ++i)
     {
-        myVertices[i + 1].color = myPoints[i].FillColor * tint;
+        myVertices[RimStart() + i].color = myPoints[i].FillColor * tint;
     }
-    myVertices[count + 1].color = myVertices[1].color;
+    if (myFillHasCentre)
+    {
+        myVertices[0].color = CentreColor() * tint;
+        myVertices[count + 1].color = myVertices[1].color;
+    }
     for (std::size_t i = FillCount(); i < myVertices.size(); ++i)
     {
         myVertices[i].color = myPoints[(i - FillCount()) / 2 % count].OutlineColor * tint;

@@ -47,7 +47,9 @@ private:
     void DrawFill(RenderTarget& target) const;
     void Rebuild() const;
     void Recolor() const;
-    std::size_t FillCount() const { return myPoints.size() + 2; }
+    // Where the fill's corners start among its vertices, and how many vertices it has.
+    std::size_t RimStart() const { return myFillHasCentre ? 1 : 0; }
+    std::size_t FillCount() const { return myPoints.size() + (myFillHasCentre ? 2 : 0); }
     Vector2f Centroid() const;
     Color CentreColor() const;
     Vector2f OutlineDirection(std::size_t index, const Vector2f& centroid) const;
@@ -55,13 +57,16 @@ private:
     std::vector<Point> myPoints;
     float myOutlineWidth = 0.f;
 
-    // What is drawn, kept between drawings: the fill as a fan from the centroid, then the
-    // outline, if it has a width, as a strip. The positions change only with the points or the
-    // outline width; a change of the drawable colour, which scenes make every frame, only
-    // recolours the vertices.
+    // What is drawn, kept between drawings: the fill as a fan, then the outline, if it has a
+    // width, as a strip. The positions change only with the points or the outline width; a change
+    // of the drawable colour, which scenes make every frame, only recolours the vertices.
     mutable std::vector<sf::Vertex> myVertices;
     mutable Color myTint;
     mutable bool myGeometryStale = true;
+    // A fill whose points differ in colour fans out from the centroid, in their mean colour, and
+    // closes at the first point again; one of a single colour is the fan of its points alone,
+    // the same pixels from half the triangles of a rectangle.
+    mutable bool myFillHasCentre = false;
     mutable bool myFillTransparent = false;
     // All of one opaque colour.
     mutable bool myFillSolid = false;
