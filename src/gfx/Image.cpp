@@ -301,7 +301,7 @@ std::shared_ptr<const sf::Texture> Image::GetTexture() const
     if (myTextureStale)
     {
         // A texture the driver refuses is refused again on every try, with a message each time:
-        // it is tried once for every change of the pixels.
+        // it is tried once for every change of the pixels or the smoothing.
         myTextureStale = false;
         if (!myTexture || myTexture.use_count() > 1)
         {

@@ -50,13 +50,14 @@ public:
 
     // For the layer's own drawables, in the frame of the drawable being rendered and with its
     // blend mode: SFML geometry, drawn at once, and triangles as a fan around the first vertex
-    // (sf::TriangleFan) or a strip (sf::TriangleStrip), batched. The batch keeps the texture
-    // alive until it is drawn.
+    // (sf::TriangleFan) or a strip (sf::TriangleStrip), batched. Textured triangles are placed
+    // as SFML placed a sprite's, untextured ones as the driver placed a shape's. The batch keeps
+    // the texture alive until it is drawn.
     void DrawNative(const sf::Drawable& native);
     void DrawVertices(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type,
                       std::shared_ptr<const sf::Texture> texture = nullptr);
-    // Whether the convex polygon with these corners, in the frame of the drawable being
-    // rendered, covers every pixel of the target.
+    // Whether the convex polygon with these corners (at least one), in the frame of the drawable
+    // being rendered, covers every pixel of the target.
     bool Covers(const sf::Vertex* corners, std::size_t count) const;
 
 protected:

@@ -32,7 +32,8 @@ void Sprite::Render(RenderTarget& target) const
     {
         return;
     }
-    // The corners in the order SFML's own sprite strips them, each showing the same texel.
+    // The corners in the order SFML's own sprite strips them; the texture coordinates, in pixels,
+    // are the corners too.
     const Vector2f size(texture->getSize());
     const Vector2f corners[] = {{0.f, 0.f}, {0.f, size.y}, {size.x, 0.f}, size};
     sf::Vertex vertices[4];
