@@ -285,14 +285,14 @@ void Image::SetPixel(unsigned int x, unsigned int y, const Color& color)
 
 void Image::SetSmooth(bool smooth)
 {
-    mySmooth = smooth;
-    if (myTexture)
+    if (smooth != mySmooth)
     {
-        myTexture->setSmooth(smooth);
+        mySmooth = smooth;
+        myTextureStale = true;
     }
 }
 
-const sf::Texture* Image::GetTexture() const
+std::shared_ptr<const sf::Texture> Image::GetTexture() const
 {
     if (GetWidth() == 0 || GetHeight() == 0)
     {
@@ -301,11 +301,11 @@ const sf::Texture* Image::GetTexture() const
     if (myTextureStale)
     {
         // A texture the driver refuses is refused again on every try, with a message each time:
-        // it is tried once for every change of the pixels.
+        // it is tried once for every change of the pixels or the smoothing.
         myTextureStale = false;
-        if (!myTexture)
+        if (!myTexture || myTexture.use_count() > 1)
         {
-            myTexture = std::make_unique<sf::Texture>();
+            myTexture = std::make_shared<sf::Texture>();
         }
         if (!myTexture->loadFromImage(myPixels))
         {
@@ -314,6 +314,6 @@ const sf::Texture* Image::GetTexture() const
         }
         myTexture->setSmooth(mySmooth);
     }
-    return myTexture.get();
+    return myTexture;
 }
 } // namespace gfx

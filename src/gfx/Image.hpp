@@ -46,14 +46,15 @@ public:
     void SetSmooth(bool smooth);
 
     // The texture for drawing; null for an empty image and for one the driver cannot hold. SFML
-    // says why on standard error, once: a failed texture is tried again only after the pixels
-    // change.
-    const sf::Texture* GetTexture() const;
+    // says why on standard error, once: a failed texture is tried again only after the pixels or
+    // the smoothing change. A texture still shared, by a target's batch that has not drawn it yet,
+    // keeps the pixels and smoothing it was drawn with: a change goes into a texture of its own.
+    std::shared_ptr<const sf::Texture> GetTexture() const;
 
 private:
     sf::Image myPixels;
     bool mySmooth = true;
-    mutable std::unique_ptr<sf::Texture> myTexture;
+    mutable std::shared_ptr<sf::Texture> myTexture;
     mutable bool myTextureStale = true;
 };
 } // namespace gfx

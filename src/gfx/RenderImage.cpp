@@ -21,6 +21,7 @@ RenderImage::RenderImage(unsigned int width, unsigned int height, unsigned int a
 
 void RenderImage::Display()
 {
+    Flush();
     myTexture.display();
 }
 

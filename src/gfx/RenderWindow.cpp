@@ -71,6 +71,7 @@ bool RenderWindow::PollSystemEvent(Event& event)
 
 void RenderWindow::Display()
 {
+    Flush();
     myWindow.display();
 }
 

@@ -2,7 +2,9 @@
 
 #include "gfx/RenderTarget.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace gfx
 {
@@ -30,6 +32,7 @@ Shape Shape::Rectangle(const Vector2f& p1, const Vector2f& p2, const Color& colo
                        const Color& outlineColor)
 {
     Shape shape;
+    shape.myPoints.reserve(4);
     shape.AddPoint(Vector2f(p1.x, p1.y), color, outlineColor);
     shape.AddPoint(Vector2f(p2.x, p1.y), color, outlineColor);
     shape.AddPoint(Vector2f(p2.x, p2.y), color, outlineColor);
@@ -42,6 +45,7 @@ Shape Shape::Circle(const Vector2f& center, float radius, const Color& color, fl
                     const Color& outlineColor)
 {
     Shape shape;
+    shape.myPoints.reserve(CirclePoints);
     for (unsigned int i = 0; i < CirclePoints; ++i)
     {
         const double angle = i * 2.0 * Pi / CirclePoints;
@@ -56,7 +60,7 @@ Shape Shape::Circle(const Vector2f& center, float radius, const Color& color, fl
 void Shape::AddPoint(const Vector2f& position, const Color& color, const Color& outlineColor)
 {
     myPoints.push_back(Point{position, color, outlineColor});
-    myNeedsRebuild = true;
+    myGeometryStale = true;
 }
 
 unsigned int Shape::GetNbPoints() const
@@ -67,7 +71,7 @@ unsigned int Shape::GetNbPoints() const
 void Shape::SetPointPosition(unsigned int index, const Vector2f& position)
 {
     myPoints.at(index).Position = position;
-    myNeedsRebuild = true;
+    myGeometryStale = true;
 }
 
 const Vector2f& Shape::GetPointPosition(unsigned int index) const
@@ -83,7 +87,7 @@ const Color& Shape::GetPointColor(unsigned int index) const
 void Shape::SetOutlineWidth(float width)
 {
     myOutlineWidth = width;
-    myNeedsRebuild = true;
+    myGeometryStale = true;
 }
 
 void Shape::Render(RenderTarget& target) const
@@ -92,56 +96,100 @@ void Shape::Render(RenderTarget& target) const
     {
         return;
     }
-    if (myNeedsRebuild || myBuiltColor != GetColor())
+    if (myGeometryStale)
     {
         Rebuild();
+        Recolor();
     }
-    target.DrawNative(myFill);
-    if (myOutlineWidth != 0.f)
+    else if (myTint != GetColor())
     {
-        target.DrawNative(myOutline);
+        Recolor();
+    }
+    DrawFill(target);
+    // Mixed by its alpha, a fully transparent colour leaves every pixel as it was.
+    if (myVertices.size() > FillCount() &&
+        !(GetBlendMode() == Blend::Alpha && myOutlineTransparent))
+    {
+        target.DrawVertices(myVertices.data() + FillCount(), myVertices.size() - FillCount(),
+                            sf::TriangleStrip);
     }
 }
 
+void Shape::DrawFill(RenderTarget& target) const
+{
+    const Blend::Mode mode = GetBlendMode();
+    if (mode == Blend::Alpha && myFillTransparent)
+    {
+        return;
+    }
+    // Mixed by its alpha or written as it is, an opaque colour over the whole target replaces
+    // every pixel, which a clear does at a fraction of the cost: a backdrop.
+    if (myFillSolid && (mode == Blend::Alpha || mode == Blend::None) &&
+        target.Covers(myVertices.data() + RimStart(), myPoints.size()))
+    {
+        target.Clear(myVertices.front().color);
+        return;
+    }
+    target.DrawVertices(myVertices.data(), FillCount(), sf::TriangleFan);
+}
+
+// Sized once, so that a shape made and drawn anew every frame allocates its vertices once.
 void Shape::Rebuild() const
 {
-    const Color tint = GetColor();
+    const std::size_t count = myPoints.size();
     const Vector2f centroid = Centroid();
+    const Color& first = myPoints.front().FillColor;
+    myFillHasCentre = std::any_of(myPoints.begin(), myPoints.end(),
+                                  [&](const Point& point) { return point.FillColor != first; });
+    myVertices.resize(FillCount() + (myOutlineWidth != 0.f ? 2 * count + 2 : 0));
 
-    // The centre's colour is the mean of the points' colours.
-    float sum[4] = {0.f, 0.f, 0.f, 0.f};
-    for (const Point& point : myPoints)
+    for (std::size_t i = 0; i < count; ++i)
     {
-        sum[0] += point.FillColor.r;
-        sum[1] += point.FillColor.g;
-        sum[2] += point.FillColor.b;
-        sum[3] += point.FillColor.a;
+        myVertices[RimStart() + i].position = myPoints[i].Position;
     }
-    const float count = static_cast<float>(myPoints.size());
-    const Color centerColor(
-        static_cast<sf::Uint8>(sum[0] / count), static_cast<sf::Uint8>(sum[1] / count),
-        static_cast<sf::Uint8>(sum[2] / count), static_cast<sf::Uint8>(sum[3] / count));
-
-    myFill.clear();
-    myFill.append(sf::Vertex(centroid, centerColor * tint));
-    for (const Point& point : myPoints)
+    if (myFillHasCentre)
     {
-        myFill.append(sf::Vertex(point.Position, point.FillColor * tint));
-    }
-    myFill.append(sf::Vertex(myPoints.front().Position, myPoints.front().FillColor * tint));
-
-    myOutline.clear();
-    for (std::size_t i = 0; i <= myPoints.size(); ++i)
-    {
-        const std::size_t index = i % myPoints.size();
-        const Point& point = myPoints[index];
-        const Vector2f outer = point.Position + OutlineDirection(index, centroid) * myOutlineWidth;
-        myOutline.append(sf::Vertex(point.Position, point.OutlineColor * tint));
-        myOutline.append(sf::Vertex(outer, point.OutlineColor * tint));
+        myVertices[0].position = centroid;
+        myVertices[count + 1].position = myPoints.front().Position;
     }
 
-    myBuiltColor = tint;
-    myNeedsRebuild = false;
+    for (std::size_t i = FillCount(); i < myVertices.size(); i += 2)
+    {
+        const std::size_t index = (i - FillCount()) / 2 % count;
+        const Vector2f& inner = myPoints[index].Position;
+        myVertices[i].position = inner;
+        myVertices[i + 1].position = inner + OutlineDirection(index, centroid) * myOutlineWidth;
+    }
+    myGeometryStale = false;
+}
+
+void Shape::Recolor() const
+{
+    const Color tint = GetColor();
+    const std::size_t count = myPoints.size();
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        myVertices[RimStart() + i].color = myPoints[i].FillColor * tint;
+    }
+    if (myFillHasCentre)
+    {
+        myVertices[0].color = CentreColor() * tint;
+        myVertices[count + 1].color = myVertices[1].color;
+    }
+    for (std::size_t i = FillCount(); i < myVertices.size(); ++i)
+    {
+        myVertices[i].color = myPoints[(i - FillCount()) / 2 % count].OutlineColor * tint;
+    }
+
+    const auto transparent = [](const sf::Vertex& vertex) { return vertex.color.a == 0; };
+    const auto outline = myVertices.begin() + static_cast<std::ptrdiff_t>(FillCount());
+    myFillTransparent = std::all_of(myVertices.begin(), outline, transparent);
+    const Color& fill = myVertices.front().color;
+    myFillSolid = fill.a == 255 &&
+                  std::all_of(myVertices.begin(), outline,
+                              [&](const sf::Vertex& vertex) { return vertex.color == fill; });
+    myOutlineTransparent = std::all_of(outline, myVertices.end(), transparent);
+    myTint = tint;
 }
 
 Vector2f Shape::Centroid() const
@@ -152,6 +200,22 @@ Vector2f Shape::Centroid() const
         sum += point.Position;
     }
     return sum / static_cast<float>(myPoints.size());
+}
+
+// The mean of the points' fill colours, each channel rounded down.
+Color Shape::CentreColor() const
+{
+    float sum[4] = {0.f, 0.f, 0.f, 0.f};
+    for (const Point& point : myPoints)
+    {
+        sum[0] += point.FillColor.r;
+        sum[1] += point.FillColor.g;
+        sum[2] += point.FillColor.b;
+        sum[3] += point.FillColor.a;
+    }
+    const float count = static_cast<float>(myPoints.size());
+    return Color(static_cast<sf::Uint8>(sum[0] / count), static_cast<sf::Uint8>(sum[1] / count),
+                 static_cast<sf::Uint8>(sum[2] / count), static_cast<sf::Uint8>(sum[3] / count));
 }
 
 // The outline corner at a point lies on the bisector of its two edge normals n1 and n2, at the

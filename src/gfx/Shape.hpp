@@ -2,7 +2,7 @@
 
 #include "gfx/Drawable.hpp"
 
-#include <SFML/Graphics/VertexArray.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 #include <vector>
 
 namespace gfx
@@ -44,17 +44,32 @@ private:
         Color OutlineColor;
     };
 
+    void DrawFill(RenderTarget& target) const;
     void Rebuild() const;
+    void Recolor() const;
+    // Where the fill's corners start among its vertices, and how many vertices it has.
+    std::size_t RimStart() const { return myFillHasCentre ? 1 : 0; }
+    std::size_t FillCount() const { return myPoints.size() + (myFillHasCentre ? 2 : 0); }
     Vector2f Centroid() const;
+    Color CentreColor() const;
     Vector2f OutlineDirection(std::size_t index, const Vector2f& centroid) const;
 
     std::vector<Point> myPoints;
     float myOutlineWidth = 0.f;
 
-    // The geometry is rebuilt only after a change of the points, the outline or the colour.
-    mutable sf::VertexArray myFill{sf::TriangleFan};
-    mutable sf::VertexArray myOutline{sf::TriangleStrip};
-    mutable Color myBuiltColor;
-    mutable bool myNeedsRebuild = true;
+    // What is drawn, kept between drawings: the fill as a fan, then the outline, if it has a
+    // width, as a strip. The positions change only with the points or the outline width; a change
+    // of the drawable colour, which scenes make every frame, only recolours the vertices.
+    mutable std::vector<sf::Vertex> myVertices;
+    mutable Color myTint;
+    mutable bool myGeometryStale = true;
+    // A fill whose points differ in colour fans out from the centroid, in their mean colour, and
+    // closes at the first point again; one of a single colour is the fan of its points alone,
+    // the same pixels from half the triangles of a rectangle.
+    mutable bool myFillHasCentre = false;
+    mutable bool myFillTransparent = false;
+    // All of one opaque colour.
+    mutable bool myFillSolid = false;
+    mutable bool myOutlineTransparent = false;
 };
 } // namespace gfx

@@ -3,7 +3,9 @@
 #include "gfx/Image.hpp"
 #include "gfx/RenderTarget.hpp"
 
-#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <cstddef>
+#include <utility>
 
 namespace gfx
 {
@@ -25,13 +27,20 @@ Vector2f Sprite::GetSize() const
 
 void Sprite::Render(RenderTarget& target) const
 {
-    const sf::Texture* texture = myImage ? myImage->GetTexture() : nullptr;
+    std::shared_ptr<const sf::Texture> texture = myImage ? myImage->GetTexture() : nullptr;
     if (!texture)
     {
         return;
     }
-    sf::Sprite native(*texture);
-    native.setColor(GetColor());
-    target.DrawNative(native);
+    // The corners in the order SFML's own sprite strips them; the texture coordinates, in pixels,
+    // are the corners too.
+    const Vector2f size(texture->getSize());
+    const Vector2f corners[] = {{0.f, 0.f}, {0.f, size.y}, {size.x, 0.f}, size};
+    sf::Vertex vertices[4];
+    for (std::size_t i = 0; i < 4; ++i)
+    {
+        vertices[i] = sf::Vertex(corners[i], GetColor(), corners[i]);
+    }
+    target.DrawVertices(vertices, 4, sf::TriangleStrip, std::move(texture));
 }
 } // namespace gfx

@@ -4,6 +4,7 @@
 #include "engine/ImageManager.hpp"
 #include "gamestates/MainProbe.hpp"
 #include "gfx/Image.hpp"
+#include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "stage/SceneSession.hpp"
 #include "stage/SyntheticEvents.hpp"
@@ -304,4 +305,14 @@ TEST_F(MainScene, FrameShowsGridFigureShelfBoxAndLabels)
     EXPECT_GT(LightPixelsNear(frame, 924, 100, 40), 50) << "Hallo label";
     EXPECT_GT(LightPixelsNear(frame, 512, 500, 40), 50) << "long label";
     EXPECT_EQ(LightPixelsNear(frame, 300, 300, 40), 0);
+}
+
+// Every draw call costs the driver much the same, however little it draws.
+TEST_F(MainScene, AFrameTakesAtMost30DrawCalls)
+{
+    Frames(2, 1.0f / 60.0f);
+    gfx::RenderImage target(1024, 600);
+    scene.Render(target);
+    target.Display();
+    EXPECT_LE(target.GetDrawCalls(), 30u);
 }

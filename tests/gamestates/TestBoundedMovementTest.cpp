@@ -1,6 +1,7 @@
 #include "gamestates/TestBoundedMovement.hpp"
 
 #include "gamestates/TestBoundedMovementProbe.hpp"
+#include "gfx/RenderImage.hpp"
 #include "gfx/RenderTarget.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "misc/math_utils.hpp"
@@ -408,4 +409,13 @@ TEST_F(TestBoundedMovementTest, StartConfigurationShowsCirclesBoundaryAndGuides)
             EXPECT_EQ(at(guide[0] + (guide[1] - guide[0]) * t), blue) << guide[0].x << " " << t;
         }
     }
+}
+
+// Every draw call costs the driver much the same, however little it draws.
+TEST_F(TestBoundedMovementTest, AFrameTakesAtMostSevenDrawCalls)
+{
+    gfx::RenderImage target(1024, 600);
+    myScene.Render(target);
+    target.Display();
+    EXPECT_LE(target.GetDrawCalls(), 7u);
 }

@@ -1,6 +1,6 @@
 #include "gfx/Shape.hpp"
 
-#include "gfx/RenderTarget.hpp"
+#include "gfx/RenderImage.hpp"
 #include "support/Pixels.hpp"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,30 @@
 
 using testing_support::CountPixels;
 using testing_support::RenderOffscreen;
+
+namespace
+{
+unsigned long DrawCallsFor(const gfx::Drawable& drawable)
+{
+    gfx::RenderImage target(10, 10);
+    target.Draw(drawable);
+    target.Display();
+    return target.GetDrawCalls();
+}
+
+// Draws the shape over white through the view into a 20 x 20 target; leaves the pixels and
+// answers the draw calls.
+unsigned long DrawOverWhite(const gfx::Shape& shape, const gfx::View& view, gfx::Image& pixels)
+{
+    gfx::RenderImage target(20, 20);
+    target.Clear(gfx::Color::White);
+    target.SetView(view);
+    target.Draw(shape);
+    target.Display();
+    pixels = target.CopyToImage();
+    return target.GetDrawCalls();
+}
+} // namespace
 
 TEST(Shape, FillsInsideAndOutlinesOutsideThePointsTintedByTheDrawableColour)
 {
@@ -70,4 +94,49 @@ TEST(Shape, EachPointCarriesItsFillAndOutlineColour)
     // A shape already drawn picks up a wider outline.
     shape.SetOutlineWidth(4.f);
     EXPECT_EQ(RenderOffscreen(100, 100, draw).GetPixel(7, 50), gfx::Color::Green);
+}
+
+TEST(Shape, LeavesOutWhatCannotShowAndRecoloursWhatItDraws)
+{
+    const gfx::Color transparentRed(255, 0, 0, 0);
+    gfx::Shape ring = gfx::Shape::Circle({5.f, 5.f}, 3.f, transparentRed, 1.f, gfx::Color::Blue);
+    EXPECT_EQ(DrawCallsFor(ring), 1u);
+    EXPECT_EQ(DrawCallsFor(gfx::Shape::Rectangle({1.f, 1.f}, {5.f, 5.f}, gfx::Color::Blue)), 1u);
+    ring.SetColor(gfx::Color(255, 255, 255, 0));
+    EXPECT_EQ(DrawCallsFor(ring), 0u);
+    // Written as it is, a transparent colour still changes the pixels.
+    ring.SetBlendMode(gfx::Blend::None);
+    const auto drawRing = [&](gfx::RenderTarget& target) { target.Draw(ring); };
+    EXPECT_EQ(RenderOffscreen(10, 10, drawRing).GetPixel(5, 5), transparentRed);
+
+    gfx::Shape square = gfx::Shape::Rectangle({2.f, 2.f}, {8.f, 8.f}, gfx::Color::Cyan);
+    const auto drawSquare = [&](gfx::RenderTarget& target) { target.Draw(square); };
+    EXPECT_EQ(RenderOffscreen(10, 10, drawSquare).GetPixel(5, 5), gfx::Color::Cyan);
+    square.SetColor(gfx::Color::Magenta);
+    EXPECT_EQ(RenderOffscreen(10, 10, drawSquare).GetPixel(5, 5), gfx::Color::Blue);
+}
+
+TEST(Shape, AnOpaqueFillOverTheWholeTargetClearsItInsteadOfDrawing)
+{
+    // A 30 x 30 square turned 10 degrees about the middle of the 20 x 20 target still covers it.
+    gfx::Shape backdrop = gfx::Shape::Rectangle({0.f, 0.f}, {30.f, 30.f}, gfx::Color(10, 20, 30));
+    backdrop.SetCenter(15.f, 15.f);
+    backdrop.SetPosition(10.f, 10.f);
+    backdrop.SetRotation(10.f);
+    const gfx::View whole(gfx::FloatRect(0.f, 0.f, 20.f, 20.f));
+    gfx::Image pixels;
+    EXPECT_EQ(DrawOverWhite(backdrop, whole, pixels), 0u);
+    EXPECT_EQ(CountPixels(pixels, gfx::Color(10, 20, 30)), 20u * 20u);
+
+    // Moved, or seen through another view, it leaves a corner white; mixed by a lower alpha, it
+    // lets the white through. Each is drawn.
+    backdrop.Move(8.f, 0.f);
+    EXPECT_EQ(DrawOverWhite(backdrop, whole, pixels), 1u);
+    EXPECT_EQ(pixels.GetPixel(0, 0), gfx::Color::White);
+    backdrop.Move(-8.f, 0.f);
+    EXPECT_EQ(DrawOverWhite(backdrop, gfx::View(gfx::FloatRect(8.f, 0.f, 28.f, 20.f)), pixels), 1u);
+    EXPECT_EQ(pixels.GetPixel(19, 0), gfx::Color::White);
+    backdrop.SetColor(gfx::Color(255, 255, 255, 128));
+    EXPECT_EQ(DrawOverWhite(backdrop, whole, pixels), 1u);
+    EXPECT_EQ(pixels.GetPixel(10, 10), gfx::Color(132, 137, 142));
 }
