@@ -1,11 +1,10 @@
 #include "stage/InputScript.hpp"
 
 #include "main/ProgramWindow.hpp"
-#include "stage/SyntheticEvents.hpp"
 #include "main/UsageError.hpp"
+#include "stage/Lowercase.hpp"
+#include "stage/SyntheticEvents.hpp"
 
-#include <algorithm>
-#include <cctype>
 #include <climits>
 #include <fstream>
 #include <functional>
@@ -15,13 +14,6 @@
 
 namespace
 {
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // Key names as the graphics library spells them, looked up in lower case.
 const std::map<std::string, gfx::Keyboard::Key>& Keys()
 {
@@ -132,7 +124,7 @@ public:
 
     gfx::Keyboard::Key Key(std::size_t index) const
     {
-        const auto found = Keys().find(Lower(myWords[index]));
+        const auto found = Keys().find(Lowercase(myWords[index]));
         if (found == Keys().end())
         {
             Fail("unknown key \"" + myWords[index] + "\" (the keys are " + InputScript::KeyNames() +
@@ -198,9 +190,8 @@ ScriptStep WheelStep(const LineReader& line)
     }
     const int x = line.Coordinate(2, "X");
     const int y = line.Coordinate(3, "Y");
-    return InputStep(
-        {events::MouseWheelMoved(delta, x, y),
-         events::MouseWheelScrolled(static_cast<float>(delta), x, y)});
+    return InputStep({events::MouseWheelMoved(delta, x, y),
+                      events::MouseWheelScrolled(static_cast<float>(delta), x, y)});
 }
 
 ScriptStep PointerStep(const LineReader& line, gfx::Event event)
@@ -237,8 +228,9 @@ ScriptStep ReadStep(const LineReader& line)
         {"release", [](const LineReader& l) { return ButtonStep(l, events::MouseReleased); }},
         {"wheel", WheelStep},
         {"key",
-         [](const LineReader& l)
-         { return KeyStep(l, {events::KeyPressed, events::KeyReleased}); }},
+         [](const LineReader& l) {
+             return KeyStep(l, {events::KeyPressed, events::KeyReleased});
+         }},
         {"keydown", [](const LineReader& l) { return KeyStep(l, {events::KeyPressed}); }},
         {"keyup", [](const LineReader& l) { return KeyStep(l, {events::KeyReleased}); }},
         {"enter", [](const LineReader& l) { return PointerStep(l, events::MouseEntered()); }},

@@ -4,6 +4,7 @@
 #include "main/UsageError.hpp"
 #include "stage/GifWriter.hpp"
 #include "stage/InputScript.hpp"
+#include "stage/Lowercase.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -72,23 +73,16 @@ void ReadSize(const std::string& text, ShotOptions& options)
     options.Height = static_cast<unsigned int>(height);
 }
 
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // The path, when its extension names the file type, in any case.
 std::string FileOfType(const std::string& option, const std::string& path, const std::string& what,
                        const std::string& type)
 {
     const std::size_t dot = path.rfind('.');
-    const std::string extension = Lower(dot == std::string::npos ? "" : path.substr(dot));
-    if (extension != "." + Lower(type))
+    const std::string extension = Lowercase(dot == std::string::npos ? "" : path.substr(dot));
+    if (extension != "." + Lowercase(type))
     {
-        Fail(option, what + " is written as " + type + ": name a file ending in ." + Lower(type) +
-                         ", not \"" + path + "\"");
+        Fail(option, what + " is written as " + type + ": name a file ending in ." +
+                         Lowercase(type) + ", not \"" + path + "\"");
     }
     return path;
 }
