@@ -19,38 +19,42 @@ TEST(Background, FillsEachCellOnceWithARectangleDrawnWithinItsRanges)
     const PulseGenerator beat{"beat", 1.f, 0.f, 1.f, 0.f};
     Background background{&beat, &beat, &beat};
     background.SetColor(gfx::Color(62, 46, 183, 255));
-    background.Populate({0.f, 0.f}, {100.f, 100.f}, 10, 10);
+    background.Populate({0.f, 0.f}, {100.f, 100.f}, 20, 20);
 
-    // How far each draw lies from the middle of its range, in half ranges: a quarter of +-0.25
-    // for the scale's phase, +-0.25 for the shade's, 0 to 0.25 more scale, one to two cells of 10
-    // wide and high, +-10 degrees, +-20 on each colour channel and an alpha from 200 to 255. The
-    // largest of 100 draws gives away a narrower, a wider or a shifted range.
-    std::array<float, 10> largest{};
+    // Where each draw lies in its range, from -1 to 1: a quarter of +-0.25 for the scale's phase,
+    // +-0.25 for the shade's, 0 to 0.25 more scale, one to two cells of 5 wide and high, +-10
+    // degrees, +-20 on each colour channel and an alpha from 200 to 255. The lowest and the
+    // highest of 400 draws give away a narrower, a wider or a shifted range.
+    std::array<float, 10> lowest{};
+    std::array<float, 10> highest{};
     std::set<std::pair<float, float>> centres;
     std::set<std::pair<float, float>> cells;
     for (const DancingRect& r : BackgroundProbe::Rects(background))
     {
         const gfx::Color c = r.GetColor();
-        const float distances[] = {std::abs(r.Scale.GetPhaseOffsetVariation()) / 0.0625f,
-                                   std::abs(r.Shade.GetPhaseOffsetVariation()) / 0.25f,
-                                   std::abs(r.Scale.GetOffsetVariation() / 0.125f - 1.f),
-                                   std::abs(r.GetScale().x / 5.f - 3.f),
-                                   std::abs(r.GetScale().y / 5.f - 3.f),
-                                   std::min(r.GetRotation(), 360.f - r.GetRotation()) / 10.f,
-                                   std::abs(c.r - 62.f) / 20.f,
-                                   std::abs(c.g - 46.f) / 20.f,
-                                   std::abs(c.b - 183.f) / 20.f,
-                                   std::abs(c.a - 227.5f) / 27.5f};
-        for (std::size_t i = 0; i < largest.size(); ++i)
+        const float turn = r.GetRotation() > 180.f ? r.GetRotation() - 360.f : r.GetRotation();
+        const float draws[] = {r.Scale.GetPhaseOffsetVariation() / 0.0625f,
+                               r.Shade.GetPhaseOffsetVariation() / 0.25f,
+                               r.Scale.GetOffsetVariation() / 0.125f - 1.f,
+                               r.GetScale().x / 2.5f - 3.f,
+                               r.GetScale().y / 2.5f - 3.f,
+                               turn / 10.f,
+                               (c.r - 62.f) / 20.f,
+                               (c.g - 46.f) / 20.f,
+                               (c.b - 183.f) / 20.f,
+                               (c.a - 227.5f) / 27.5f};
+        for (std::size_t i = 0; i < lowest.size(); ++i)
         {
-            largest[i] = std::max(largest[i], distances[i]);
+            lowest[i] = std::min(lowest[i], draws[i]);
+            highest[i] = std::max(highest[i], draws[i]);
         }
         centres.insert({r.GetPosition().x, r.GetPosition().y});
-        cells.insert({5.f + 10.f * (cells.size() % 10), 5.f + 10.f * (cells.size() / 10)});
+        cells.insert({2.5f + 5.f * (cells.size() % 20), 2.5f + 5.f * (cells.size() / 20)});
     }
-    for (std::size_t i = 0; i < largest.size(); ++i)
+    for (std::size_t i = 0; i < lowest.size(); ++i)
     {
-        EXPECT_TRUE(largest[i] <= 1.00001f && largest[i] > 0.9f) << i << ": " << largest[i];
+        EXPECT_TRUE(lowest[i] >= -1.00001f && lowest[i] < -0.9f) << i << ": " << lowest[i];
+        EXPECT_TRUE(highest[i] <= 1.00001f && highest[i] > 0.9f) << i << ": " << highest[i];
     }
     EXPECT_EQ(centres, cells);
 }

@@ -165,11 +165,12 @@ TEST_F(MainScene, FigureIsOpaqueOnlyWithTheMouseOverOneOfItsPixelsOfAlphaAbove12
 
 TEST_F(MainScene, ReadoutShowsTheTruncatedFrameRate)
 {
-    Frames(1, 0.016f);
-    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 62");
+    // 1 / 0.017 = 58.8.
+    Frames(1, 0.017f);
+    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 58");
     // A frame measured as taking no time has no finite rate: the last read-out stays.
     Frames(1, 0.f);
-    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 62");
+    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 58");
 }
 
 TEST_F(MainScene, LabelsCursorAndShelvesFollowTheMainBeat)

@@ -111,6 +111,8 @@ TEST_F(TestBoundedMovementTest, CorrectedDestinationStopsTheBodyAtTheBoundarysFr
         {"start too close", {200, 270}, {0, 10}, B1, B2, {200, 250}},
         {"from behind", {200, 400}, {0, -300}, B1, B2, {200, 100}},
         {"heading to the front", {300, 290}, {100, -30}, B1, B2, {400, 260}},
+        {"from just behind, away", {200, 305}, {300, 100}, B1, B2, {500, 405}},
+        {"band across, end clear", {100, 100}, {300, 140}, B1, B2, {400, 240}},
         {"beyond the end", {600, 100}, V, B1, B2, {600, 400}},
         {"inside the band", S, V, {190, 300}, {210, 300}, {200, 400}},
         {"end on a band edge", S, V, {450, 300}, {250, 300}, {200, 250}},
