@@ -17,14 +17,10 @@ using namespace events;
 
 namespace
 {
-::testing::AssertionResult Near(gfx::Vector2f actual, gfx::Vector2f expected)
+void ExpectNear(gfx::Vector2f actual, gfx::Vector2f expected, const std::string& what = "")
 {
-    if (std::abs(actual.x - expected.x) <= 0.01f && std::abs(actual.y - expected.y) <= 0.01f)
-    {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ") is not ("
-                                         << expected.x << ", " << expected.y << ")";
+    EXPECT_NEAR(actual.x, expected.x, 0.01f) << what;
+    EXPECT_NEAR(actual.y, expected.y, 0.01f) << what;
 }
 
 class TestBoundedMovementTest : public ::testing::Test
@@ -134,10 +130,9 @@ TEST_F(TestBoundedMovementTest, CorrectedDestinationStopsTheBodyAtTheBoundarysFr
     };
     for (const Case& c : cases)
     {
-        EXPECT_TRUE(Near(
+        ExpectNear(
             TestBoundedMovementProbe::CorrectDestination(c.start, c.vector, c.p1, c.p2, previous),
-            c.expected))
-            << c.name;
+            c.expected, c.name);
     }
 }
 
@@ -181,11 +176,11 @@ TEST_F(TestBoundedMovementTest, LeftPressPicksDestinationThenStartThenBoundaryEn
         }
         EXPECT_EQ(moved, c.dragged) << c.name;
         // Whatever moved, the green circle shows where the body now stops.
-        EXPECT_TRUE(Near(probe.CorrectDest(),
-                         TestBoundedMovementProbe::CorrectDestination(
-                             probe.Start(), probe.Dest() - probe.Start(), probe.Bound().GetP1(),
-                             probe.Bound().GetP2(), probe.CorrectDest())))
-            << c.name;
+        ExpectNear(probe.CorrectDest(),
+                   TestBoundedMovementProbe::CorrectDestination(
+                       probe.Start(), probe.Dest() - probe.Start(), probe.Bound().GetP1(),
+                       probe.Bound().GetP2(), probe.CorrectDest()),
+                   c.name);
     }
 }
 
@@ -194,15 +189,15 @@ TEST_F(TestBoundedMovementTest, DraggingTheStartCarriesTheDestinationUntilAnyBut
     RunFrame({MousePressed(gfx::Mouse::Left, 100, 100), MouseMoved(110, 100)});
     EXPECT_EQ(probe.Start(), gfx::Vector2f(110, 100));
     EXPECT_EQ(probe.Dest(), gfx::Vector2f(410, 275));
-    EXPECT_TRUE(Near(probe.CorrectDest(), {367.14f, 250}));
-    EXPECT_TRUE(Near(probe.Movement1().GetP2(), {735.19f, 406.81f}));
+    ExpectNear(probe.CorrectDest(), {367.14f, 250});
+    ExpectNear(probe.Movement1().GetP2(), {735.19f, 406.81f});
 
     // A middle press goes by; beyond the window's edge the pixels are negative and the drag goes
     // on.
     RunFrame({MousePressed(gfx::Mouse::Middle, 110, 100), MouseMoved(-20, 50)});
-    EXPECT_TRUE(Near(probe.Start(), {-20, 50}));
+    ExpectNear(probe.Start(), {-20, 50});
     RunFrame({MouseReleased(gfx::Mouse::Middle, -20, 50), MouseMoved(200, 200)});
-    EXPECT_TRUE(Near(probe.Start(), {-20, 50}));
+    ExpectNear(probe.Start(), {-20, 50});
 }
 
 TEST_F(TestBoundedMovementTest, DestinationDraggedOntoTheStartLeavesTheEdgeGuidesAsTheyWere)
@@ -213,21 +208,21 @@ TEST_F(TestBoundedMovementTest, DestinationDraggedOntoTheStartLeavesTheEdgeGuide
         {MousePressed(gfx::Mouse::Left, 400, 275), MouseMoved(300, 200), MouseMoved(100, 100)});
     EXPECT_EQ(probe.Dest(), gfx::Vector2f(100, 100));
     EXPECT_EQ(probe.CorrectDest(), gfx::Vector2f(100, 100));
-    EXPECT_TRUE(Near(probe.Movement1().GetP1(), {-77.64f, -44.72f}));
-    EXPECT_TRUE(Near(probe.Movement2().GetP2(), {477.64f, 344.72f}));
+    ExpectNear(probe.Movement1().GetP1(), {-77.64f, -44.72f});
+    ExpectNear(probe.Movement2().GetP2(), {477.64f, 344.72f});
 }
 
 TEST_F(TestBoundedMovementTest, RightDragPansUnderTheCursorAndResizeResetsTheView)
 {
     RunFrame(
         {MousePressed(gfx::Mouse::Right, 500, 300), MouseMoved(600, 350), MouseMoved(650, 420)});
-    EXPECT_TRUE(Near(SceneAt(650, 420), {500, 300}));
+    ExpectNear(SceneAt(650, 420), {500, 300});
     EXPECT_EQ(probe.Start(), gfx::Vector2f(100, 100));
 
     RunFrame({MouseReleased(gfx::Mouse::Right, 650, 420), MouseWheelMoved(1, 650, 420)});
     const gfx::Vector2f grabbed = SceneAt(100, 100);
     RunFrame({MousePressed(gfx::Mouse::Right, 100, 100), MouseMoved(300, 250)});
-    EXPECT_TRUE(Near(SceneAt(300, 250), grabbed));
+    ExpectNear(SceneAt(300, 250), grabbed);
 
     session.Resize(800, 500);
     RunFrame({});

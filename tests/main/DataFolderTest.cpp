@@ -18,18 +18,17 @@ class DataFolderTest : public ::testing::Test
 protected:
     DataFolderTest()
     {
-        const std::vector<std::string> partial = {"cursor.png", "figur.png", "pulsestage.png"};
-        for (const auto& [folder, pictures] :
-             {std::pair("empty", std::vector<std::string>{}), std::pair("partial", partial),
-              std::pair("first", DataFolder::Pictures()),
-              std::pair("second", DataFolder::Pictures())})
+        fs::create_directories(root / "empty" / "resources");
+        for (const char* folder : {"partial", "first", "second"})
         {
             fs::create_directories(root / folder / "resources");
-            for (const std::string& picture : pictures)
+            for (const char* picture :
+                 {"cursor.png", "figur.png", "haehnchen.png", "pulsestage.png"})
             {
                 std::ofstream(root / folder / "resources" / picture) << "";
             }
         }
+        fs::remove(root / "partial" / "resources" / "haehnchen.png");
     }
     ~DataFolderTest() override { fs::remove_all(root); }
 

@@ -66,13 +66,11 @@ const std::vector<Program>& Programs()
 }
 } // namespace
 
-TEST(Program, OpensItsWindowWithItsIconAndEndsWithZeroWhenAskedToClose)
+TEST(Program, OpensItsWindowAndEndsWithZeroWhenAskedToCloseWithOrWithoutItsPictures)
 {
     RunAndClose(fs::current_path(), 256, "");
-}
 
-TEST(Program, RunsWithoutItsPicturesAndSaysWhereItLookedForThem)
-{
+    // Without its pictures it has no icon, and says where it looked for them.
     const fs::path empty =
         fs::temp_directory_path() / ("pulsestage-empty-" + std::to_string(getpid()));
     fs::create_directories(empty);

@@ -8,21 +8,18 @@
 
 namespace
 {
-// A source that notes when it is asked.
-class NotingSource final : public AbstractPulseGenerator
+// A source that notes its name when it is asked, and answers 0.25 or 0.5.
+struct NotingSource final : AbstractPulseGenerator
 {
-public:
-    NotingSource(std::string& notes, char name) : myNotes(notes), myName(name) {}
-
+    NotingSource(std::string& notes, char name) : notes(notes), name(name) {}
     float GetPulse() const override
     {
-        myNotes += myName;
-        return myName == '1' ? 0.25f : 0.5f;
+        notes += name;
+        return name == '1' ? 0.25f : 0.5f;
     }
 
-private:
-    std::string& myNotes;
-    char myName;
+    std::string& notes;
+    const char name;
 };
 } // namespace
 
