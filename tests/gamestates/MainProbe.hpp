@@ -29,7 +29,6 @@ public:
     }
     const BouncingString& FPS() const { return *myScene.myFPS; }
     const BouncingString& Hallo() const { return *myScene.myHallo; }
-    const Shelf& Shelf1() const { return *myScene.myShelf1; }
     const Shelf& Shelf2() const { return *myScene.myShelf2; }
 
 private:

@@ -4,7 +4,7 @@
 
 namespace gamestates
 {
-// Reads the scene's handles, guides and view, and reaches its geometry, which keeps no state.
+// Reads the scene's handles, edge guides and view, and reaches its geometry, which keeps no state.
 class TestBoundedMovementProbe
 {
 public:
@@ -27,9 +27,7 @@ public:
     gfx::Vector2f Start() const { return myScene.myCircleStart.GetPosition(); }
     gfx::Vector2f Dest() const { return myScene.myCircleDest.GetPosition(); }
     gfx::Vector2f CorrectDest() const { return myScene.myCircleCorrectDest.GetPosition(); }
-    gfx::Vector2f Vector() const { return myScene.myVector; }
     const Line& Bound() const { return myScene.myLineBound; }
-    const Line& Movement() const { return myScene.myLineMovement; }
     const Line& Movement1() const { return myScene.myLineMovement1; }
     const Line& Movement2() const { return myScene.myLineMovement2; }
     const gfx::View& View() const { return myScene.myView; }

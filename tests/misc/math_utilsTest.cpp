@@ -2,18 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(MathUtils, NormalTurnsTheDirectionAQuarterClockwiseOnScreen)
-{
-    // (3, 4) runs right and down; its normal runs left and down.
-    gfx::Vector2f normal;
-    EXPECT_TRUE(MathUtils::ComputeNormal({0.f, 0.f}, {3.f, 4.f}, normal));
-    EXPECT_FLOAT_EQ(normal.x, -0.8f);
-    EXPECT_FLOAT_EQ(normal.y, 0.6f);
-
-    EXPECT_FALSE(MathUtils::ComputeNormal({5.f, 5.f}, {5.f, 5.f}, normal));
-    EXPECT_EQ(normal, gfx::Vector2f(0.f, 0.f));
-}
-
 TEST(MathUtils, TransformShapeFromLocalMapsPointsAndScalesTheOutlineByTheMeanScale)
 {
     gfx::Shape local;

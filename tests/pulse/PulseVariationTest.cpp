@@ -10,7 +10,7 @@ using testing_support::ExactPulse;
 // second into its run. A variation's own fields stay neutral, so a pulse that reads the fields
 // instead of the getters comes out wrong here.
 
-TEST(PulseVariation, StartsAtItsOriginsTimeThenRunsOnItsOwnClock)
+TEST(PulseVariation, StartsAtItsOriginsExactTimeThenRunsOnItsOwnClock)
 {
     PulseGenerator origin("origin", 2.f, 0.25f, 3.f, 1.f);
     origin.Update(0.5f);
@@ -21,7 +21,6 @@ TEST(PulseVariation, StartsAtItsOriginsTimeThenRunsOnItsOwnClock)
     PulseVariation copy = variation;
     copy.Update(1.f);
     origin.Update(0.25f);
-    EXPECT_EQ(origin.GetTime(), 0.75f);
     EXPECT_EQ(variation.GetPulse(), ExactPulse(1.f, 0.5f, 6.f, 0.f, 1.f));
     EXPECT_EQ(copy.GetPulse(), ExactPulse(1.f, 0.5f, 6.f, 0.f, 2.f));
 
