@@ -4,6 +4,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+
+// Xlib's connection to a display; Xlib's macros stay in the source file.
+struct _XDisplay;
 
 namespace testing_support
 {
@@ -14,9 +18,6 @@ public:
     // Waits until a top-level window with this title exists.
     static std::optional<DesktopWindow> WaitFor(const std::string& title,
                                                 std::chrono::milliseconds limit);
-    ~DesktopWindow();
-    DesktopWindow(DesktopWindow&&) noexcept;
-    DesktopWindow& operator=(DesktopWindow&&) noexcept;
 
     unsigned int GetWidth() const;
     unsigned int GetHeight() const;
@@ -28,10 +29,12 @@ public:
     void RequestClose() const;
 
 private:
-    struct Connection;
-    DesktopWindow(std::unique_ptr<Connection> connection, unsigned long window);
+    DesktopWindow(std::shared_ptr<_XDisplay> display, unsigned long window)
+        : myDisplay(std::move(display)), myWindow(window)
+    {
+    }
 
-    std::unique_ptr<Connection> myConnection;
+    std::shared_ptr<_XDisplay> myDisplay;
     unsigned long myWindow;
 };
 } // namespace testing_support
