@@ -13,15 +13,12 @@ extern char** environ;
 
 namespace testing_support
 {
-namespace
-{
-std::string Contents(const std::filesystem::path& file)
+std::string ChildProcess::Contents(const std::filesystem::path& file)
 {
     std::ostringstream text;
     text << std::ifstream(file).rdbuf();
     return text.str();
 }
-} // namespace
 
 ChildProcess::ChildProcess(const std::string& binary, std::vector<std::string> arguments,
                            const std::filesystem::path& folder, const Environment& changes)
@@ -95,15 +92,5 @@ int ChildProcess::ExitCode(std::chrono::milliseconds limit)
 {
     const std::optional<int> status = WaitForExit(limit);
     return status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1;
-}
-
-std::string ChildProcess::Output() const
-{
-    return Contents(myOutput);
-}
-
-std::string ChildProcess::Errors() const
-{
-    return Contents(myErrors);
 }
 } // namespace testing_support

@@ -31,13 +31,6 @@ std::optional<Window> FindTopLevel(Display* display, const std::string& title)
     XFree(children);
     return found;
 }
-
-XWindowAttributes Attributes(Display* display, Window window)
-{
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(display, window, &attributes);
-    return attributes;
-}
 } // namespace
 
 std::optional<DesktopWindow> DesktopWindow::WaitFor(const std::string& title,
@@ -56,14 +49,12 @@ std::optional<DesktopWindow> DesktopWindow::WaitFor(const std::string& title,
     return std::nullopt;
 }
 
-unsigned int DesktopWindow::GetWidth() const
+std::pair<unsigned int, unsigned int> DesktopWindow::GetSize() const
 {
-    return static_cast<unsigned int>(Attributes(myDisplay.get(), myWindow).width);
-}
-
-unsigned int DesktopWindow::GetHeight() const
-{
-    return static_cast<unsigned int>(Attributes(myDisplay.get(), myWindow).height);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(myDisplay.get(), myWindow, &attributes);
+    return {static_cast<unsigned int>(attributes.width),
+            static_cast<unsigned int>(attributes.height)};
 }
 
 std::string DesktopWindow::GetClass() const

@@ -19,8 +19,8 @@ public:
     static std::optional<DesktopWindow> WaitFor(const std::string& title,
                                                 std::chrono::milliseconds limit);
 
-    unsigned int GetWidth() const;
-    unsigned int GetHeight() const;
+    unsigned int GetWidth() const { return GetSize().first; }
+    unsigned int GetHeight() const { return GetSize().second; }
     // The class of WM_CLASS, by which desktops match the window to its desktop entry.
     std::string GetClass() const;
     // The side of the window's square icon (_NET_WM_ICON), 0 without one.
@@ -29,6 +29,8 @@ public:
     void RequestClose() const;
 
 private:
+    std::pair<unsigned int, unsigned int> GetSize() const;
+
     DesktopWindow(std::shared_ptr<_XDisplay> display, unsigned long window)
         : myDisplay(std::move(display)), myWindow(window)
     {
