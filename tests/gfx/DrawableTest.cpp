@@ -5,6 +5,7 @@
 #include "support/Pixels.hpp"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace
 {
@@ -20,20 +21,13 @@ protected:
 private:
     const gfx::Drawable& myChild;
 };
-
-void ExpectNear(const gfx::Vector2f& actual, const gfx::Vector2f& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-3f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-3f);
-}
 } // namespace
 
 TEST(Drawable, ChildLandsInTheParentFrameButKeepsItsColourAndBlendMode)
 {
-    const gfx::Color halfGreen(0, 255, 0, 128);
     // A child mixing by alpha at (10, 0) in a red parent that overwrites, turned a quarter
     // counter-clockwise: local +x points up on screen, so the child lands at (100, -10).
-    gfx::Shape mixing = gfx::Shape::Rectangle({-3.f, -3.f}, {3.f, 3.f}, halfGreen);
+    gfx::Shape mixing = gfx::Shape::Rectangle({-3.f, -3.f}, {3.f, 3.f}, gfx::Color(0, 255, 0, 128));
     mixing.SetPosition(10.f, 0.f);
     Parent turned(mixing);
     turned.SetPosition(100.f, 0.f);
@@ -42,12 +36,13 @@ TEST(Drawable, ChildLandsInTheParentFrameButKeepsItsColourAndBlendMode)
     turned.SetBlendMode(gfx::Blend::None);
 
     // One unit per pixel, with the scene's (100, 0) in the middle.
-    const auto draw = [&](gfx::RenderTarget& target)
-    {
-        target.SetView(gfx::View(gfx::FloatRect(50.f, -50.f, 150.f, 50.f)));
-        target.Draw(turned);
-    };
-    const gfx::Image image = testing_support::RenderOffscreen(100, 100, draw);
+    const gfx::Image image = testing_support::RenderOffscreen(
+        100, 100,
+        [&](gfx::RenderTarget& target)
+        {
+            target.SetView(gfx::View(gfx::FloatRect(50.f, -50.f, 150.f, 50.f)));
+            target.Draw(turned);
+        });
 
     // Half green over white, neither tinted red nor written as it is.
     EXPECT_EQ(image.GetPixel(50, 40), gfx::Color(127, 255, 127, 255));
@@ -69,11 +64,16 @@ TEST(Drawable, TransformsBetweenFramesAndReportsRotationWithinOneTurn)
     // The centre lands on the position; (15, 6) is 10 right of the centre, scaled to 20 and
     // turned a quarter counter-clockwise to 20 above the position; (5, 7) is 1 below the centre,
     // scaled to 3 and turned to 3 right of it.
-    ExpectNear(shape.TransformToGlobal({5.f, 6.f}), {30.f, 40.f});
-    ExpectNear(shape.TransformToGlobal({15.f, 6.f}), {30.f, 20.f});
-    ExpectNear(shape.TransformToGlobal({5.f, 7.f}), {33.f, 40.f});
-    const gfx::Vector2f point(-7.f, 11.5f);
-    ExpectNear(shape.TransformToGlobal(shape.TransformToLocal(point)), point);
+    const std::pair<gfx::Vector2f, gfx::Vector2f> points[] = {
+        {{5.f, 6.f}, {30.f, 40.f}},
+        {{15.f, 6.f}, {30.f, 20.f}},
+        {{5.f, 7.f}, {33.f, 40.f}},
+        {shape.TransformToLocal({-7.f, 11.5f}), {-7.f, 11.5f}}};
+    for (const auto& [local, global] : points)
+    {
+        EXPECT_NEAR(shape.TransformToGlobal(local).x, global.x, 1e-3f);
+        EXPECT_NEAR(shape.TransformToGlobal(local).y, global.y, 1e-3f);
+    }
 
     shape.SetRotation(-90.f);
     EXPECT_FLOAT_EQ(shape.GetRotation(), 270.f);

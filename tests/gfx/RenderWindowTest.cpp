@@ -9,15 +9,6 @@
 
 using namespace events;
 
-namespace
-{
-void ExpectMapsTo(const gfx::Vector2f& actual, const gfx::Vector2f& expected)
-{
-    EXPECT_FLOAT_EQ(actual.x, expected.x);
-    EXPECT_FLOAT_EQ(actual.y, expected.y);
-}
-} // namespace
-
 TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 {
     Stage stage;
@@ -43,15 +34,15 @@ TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
     view.Zoom(2.f);
     view.Zoom(0.f);
     view.Move(10.f, 0.f);
-    ExpectMapsTo(window.ConvertCoords(0, 0, &view), {-90.f, -50.f});
-    ExpectMapsTo(window.ConvertCoords(1024, 600, &view), {110.f, 50.f});
-    ExpectMapsTo(window.ConvertCoords(5, 3, &view), {-90.f + 1000.f / 1024.f, -49.5f});
+    EXPECT_EQ(window.ConvertCoords(0, 0, &view), gfx::Vector2f(-90.f, -50.f));
+    EXPECT_EQ(window.ConvertCoords(1024, 600, &view), gfx::Vector2f(110.f, 50.f));
+    EXPECT_EQ(window.ConvertCoords(5, 3, &view), gfx::Vector2f(-90.f + 1000.f / 1024.f, -49.5f));
 
     view.SetFromRect(gfx::FloatRect(0.f, 0.f, 40.f, 20.f));
-    ExpectMapsTo(window.ConvertCoords(1024, 600, &view), {40.f, 20.f});
+    EXPECT_EQ(window.ConvertCoords(1024, 600, &view), gfx::Vector2f(40.f, 20.f));
     view.SetHalfSize(gfx::Vector2f(400.f, 200.f));
     window.SetView(view);
-    ExpectMapsTo(window.ConvertCoords(0, 0), {-380.f, -190.f});
+    EXPECT_EQ(window.ConvertCoords(0, 0), gfx::Vector2f(-380.f, -190.f));
 }
 
 TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
@@ -71,10 +62,8 @@ TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
     ASSERT_TRUE(window.GetEvent(event) && event.type == gfx::Event::KeyPressed);
     EXPECT_TRUE(input.IsKeyDown(gfx::Keyboard::A));
     ASSERT_TRUE(window.GetEvent(event) && event.type == gfx::Event::MouseMoved);
-    EXPECT_EQ(input.GetMouseX(), 12);
     ASSERT_TRUE(window.GetEvent(event) && event.type == gfx::Event::KeyReleased);
     EXPECT_FALSE(input.IsKeyDown(gfx::Keyboard::A));
-
     // The system's report of the new size follows.
     bool resized = false;
     for (int attempt = 0; attempt < 200 && !resized; ++attempt)

@@ -12,56 +12,44 @@
 #include <unistd.h>
 #include <vector>
 
-namespace
-{
 namespace fs = std::filesystem;
 
-// A folder of its own for each test's files, gone afterwards.
-class GifWriterTest : public ::testing::Test
+TEST(GifWriter, EachFrameStoresTheRectangleThatChangedAndAnUncommittedWriterLeavesNothing)
 {
-protected:
-    GifWriterTest() { fs::create_directories(folder); }
-    ~GifWriterTest() override { fs::remove_all(folder); }
-
     const fs::path folder =
         fs::temp_directory_path() / ("pulsestage-gif-writer-" + std::to_string(getpid()));
-    const gfx::Color white{255, 255, 255, 255};
-};
-} // namespace
-
-TEST_F(GifWriterTest, EachFrameStoresTheRectangleThatChangedAndShowsItsPictureExactly)
-{
+    fs::create_directories(folder);
     // White; a red pixel in the last row and column; the same again; a blue pixel in the first
     // row and column and the red one gone. The first frame has one colour: the others come from
     // the grid beside it.
     std::vector<gfx::Image> pictures;
     for (int i = 0; i < 4; ++i)
     {
-        pictures.emplace_back(6, 4, white);
+        pictures.emplace_back(6, 4, gfx::Color::White);
     }
-    pictures[1].SetPixel(5, 3, gfx::Color(255, 0, 0, 255));
-    pictures[2].SetPixel(5, 3, gfx::Color(255, 0, 0, 255));
-    pictures[3].SetPixel(0, 0, gfx::Color(0, 0, 255, 255));
-    const fs::path path = folder / "four.gif";
-    GifWriter writer(path.string());
+    pictures[1].SetPixel(5, 3, gfx::Color::Red);
+    pictures[2].SetPixel(5, 3, gfx::Color::Red);
+    pictures[3].SetPixel(0, 0, gfx::Color::Blue);
+    GifWriter writer((folder / "four.gif").string());
     for (std::size_t i = 0; i < pictures.size(); ++i)
     {
         writer.AddFrame(pictures[i], static_cast<int>(i) + 1);
     }
     writer.Commit();
+    {
+        GifWriter abandoned((folder / "never.gif").string());
+        abandoned.AddFrame(pictures[0], 1);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
-    const testing_support::Animation animation = testing_support::ReadAnimation(path);
+    const testing_support::Animation animation =
+        testing_support::ReadAnimation(folder / "four.gif");
+    fs::remove_all(folder);
     ASSERT_EQ(animation.Frames.size(), pictures.size());
     for (std::size_t i = 0; i < pictures.size(); ++i)
     {
-        for (unsigned int y = 0; y < 4; ++y)
-        {
-            for (unsigned int x = 0; x < 6; ++x)
-            {
-                EXPECT_EQ(animation.Frames[i].GetPixel(x, y), pictures[i].GetPixel(x, y))
-                    << "frame " << i << " at " << x << ", " << y;
-            }
-        }
+        EXPECT_TRUE(testing_support::Alike(pictures[i], animation.Frames[i],
+                                           "gif-writer-" + std::to_string(i)));
     }
     // Left, top, width, height; a frame without changes stores one transparent pixel.
     const std::vector<std::array<int, 4>> stored{
@@ -71,14 +59,4 @@ TEST_F(GifWriterTest, EachFrameStoresTheRectangleThatChangedAndShowsItsPictureEx
     EXPECT_EQ(animation.Drawn, (std::vector<int>{24, 1, 0, 2}));
     EXPECT_EQ(animation.Hundredths, 1 + 2 + 3 + 4);
     EXPECT_TRUE(animation.LoopsForever);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-}
-
-TEST_F(GifWriterTest, AWriterThatIsNotCommittedLeavesNothing)
-{
-    {
-        GifWriter writer((folder / "never.gif").string());
-        writer.AddFrame(gfx::Image(6, 4, white), 1);
-    }
-    EXPECT_TRUE(fs::is_empty(folder));
 }

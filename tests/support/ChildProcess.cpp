@@ -3,6 +3,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -12,77 +13,48 @@ extern char** environ;
 
 namespace testing_support
 {
-namespace
-{
-// This process's environment as NAME=value lines, with the changes made.
-std::vector<std::string> ChangedEnvironment(const ChildProcess::Environment& changes)
-{
-    std::vector<std::string> lines;
-    for (char** line = environ; *line; ++line)
-    {
-        const std::string text = *line;
-        if (changes.count(text.substr(0, text.find('='))) == 0)
-        {
-            lines.push_back(text);
-        }
-    }
-    for (const auto& [name, value] : changes)
-    {
-        if (value)
-        {
-            lines.push_back(name + "=" + *value);
-        }
-    }
-    return lines;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& words)
-{
-    std::vector<char*> pointers;
-    for (std::string& word : words)
-    {
-        pointers.push_back(word.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-std::string Contents(const std::filesystem::path& file)
+std::string ChildProcess::Contents(const std::filesystem::path& file)
 {
     std::ostringstream text;
     text << std::ifstream(file).rdbuf();
     return text.str();
 }
 
-bool Redirect(const std::filesystem::path& file, int stream)
-{
-    const int descriptor = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    return descriptor >= 0 && dup2(descriptor, stream) >= 0;
-}
-} // namespace
-
 ChildProcess::ChildProcess(const std::string& binary, std::vector<std::string> arguments,
                            const std::filesystem::path& folder, const Environment& changes)
 {
     static int count = 0;
     const std::string name =
-        "pulsestage-child-" + std::to_string(getpid()) + "-" + std::to_string(++count);
-    myOutput = std::filesystem::temp_directory_path() / (name + ".out");
-    myErrors = std::filesystem::temp_directory_path() / (name + ".err");
-    arguments.insert(arguments.begin(), binary);
-    const std::vector<char*> argv = Pointers(arguments);
-    std::vector<std::string> environment = ChangedEnvironment(changes);
-    const std::vector<char*> envp = Pointers(environment);
-    myPid = fork();
-    if (myPid == 0)
+        (std::filesystem::temp_directory_path() / "pulsestage-child-").string() +
+        std::to_string(getpid()) + "-" + std::to_string(++count);
+    myOutput = name + ".out";
+    myErrors = name + ".err";
+    // env(1) moves into the folder, changes the environment (removals are options, so they come
+    // before the settings) and becomes the binary.
+    std::vector<std::string> words{"env", "--chdir=" + folder.string()};
+    for (const auto& [variable, value] : changes)
     {
-        if (Redirect(myOutput, STDOUT_FILENO) && Redirect(myErrors, STDERR_FILENO) &&
-            chdir(folder.c_str()) == 0)
-        {
-            execve(binary.c_str(), argv.data(), envp.data());
-        }
-        _exit(127);
+        words.insert(value ? words.end() : words.begin() + 1,
+                     value ? variable + "=" + *value : "--unset=" + variable);
     }
+    words.push_back(binary);
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+    {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const int flags = O_WRONLY | O_CREAT | O_TRUNC;
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, myOutput.c_str(), flags, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, myErrors.c_str(), flags, 0644);
+    if (posix_spawn(&myPid, "/usr/bin/env", &actions, nullptr, argv.data(), environ) != 0)
+    {
+        myPid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
 }
 
 ChildProcess::~ChildProcess()
@@ -101,20 +73,17 @@ std::optional<int> ChildProcess::WaitForExit(std::chrono::milliseconds limit)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     int status = 0;
-    while (!myStatus && myPid > 0)
+    while (myPid > 0 && !myStatus && waitpid(myPid, &status, WNOHANG) != myPid)
     {
-        if (waitpid(myPid, &status, WNOHANG) == myPid)
+        if (std::chrono::steady_clock::now() >= deadline)
         {
-            myStatus = status;
+            return std::nullopt;
         }
-        else if (std::chrono::steady_clock::now() >= deadline)
-        {
-            break;
-        }
-        else
-        {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (myPid > 0 && !myStatus)
+    {
+        myStatus = status;
     }
     return myStatus;
 }
@@ -123,15 +92,5 @@ int ChildProcess::ExitCode(std::chrono::milliseconds limit)
 {
     const std::optional<int> status = WaitForExit(limit);
     return status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1;
-}
-
-std::string ChildProcess::Output() const
-{
-    return Contents(myOutput);
-}
-
-std::string ChildProcess::Errors() const
-{
-    return Contents(myErrors);
 }
 } // namespace testing_support

@@ -30,10 +30,12 @@ public:
     std::optional<int> WaitForExit(std::chrono::milliseconds limit);
     // The exit code, or -1 when it did not exit normally within the time given.
     int ExitCode(std::chrono::milliseconds limit = std::chrono::seconds(60));
-    std::string Output() const;
-    std::string Errors() const;
+    std::string Output() const { return Contents(myOutput); }
+    std::string Errors() const { return Contents(myErrors); }
 
 private:
+    static std::string Contents(const std::filesystem::path& file);
+
     pid_t myPid = -1;
     std::optional<int> myStatus;
     std::filesystem::path myOutput;

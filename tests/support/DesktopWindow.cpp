@@ -9,18 +9,6 @@
 
 namespace testing_support
 {
-struct DesktopWindow::Connection
-{
-    Display* display = XOpenDisplay(nullptr);
-    ~Connection()
-    {
-        if (display)
-        {
-            XCloseDisplay(display);
-        }
-    }
-};
-
 namespace
 {
 std::optional<Window> FindTopLevel(Display* display, const std::string& title)
@@ -29,81 +17,50 @@ std::optional<Window> FindTopLevel(Display* display, const std::string& title)
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
-    {
-        return std::nullopt;
-    }
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
     std::optional<Window> found;
     for (unsigned int i = 0; i < count && !found; ++i)
     {
         char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name)
+        if (XFetchName(display, children[i], &name) && title == name)
         {
-            if (title == name)
-            {
-                found = children[i];
-            }
-            XFree(name);
+            found = children[i];
         }
+        XFree(name);
     }
     XFree(children);
     return found;
-}
-
-XWindowAttributes Attributes(Display* display, Window window)
-{
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(display, window, &attributes);
-    return attributes;
 }
 } // namespace
 
 std::optional<DesktopWindow> DesktopWindow::WaitFor(const std::string& title,
                                                     std::chrono::milliseconds limit)
 {
-    auto connection = std::make_unique<Connection>();
-    if (!connection->display)
-    {
-        return std::nullopt;
-    }
+    std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline)
+    while (display && std::chrono::steady_clock::now() < deadline)
     {
-        if (const auto window = FindTopLevel(connection->display, title))
+        if (const auto window = FindTopLevel(display.get(), title))
         {
-            return DesktopWindow(std::move(connection), *window);
+            return DesktopWindow(std::move(display), *window);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return std::nullopt;
 }
 
-DesktopWindow::DesktopWindow(std::unique_ptr<Connection> connection, unsigned long window)
-    : myConnection(std::move(connection)), myWindow(window)
+std::pair<unsigned int, unsigned int> DesktopWindow::GetSize() const
 {
-}
-
-DesktopWindow::~DesktopWindow() = default;
-DesktopWindow::DesktopWindow(DesktopWindow&&) noexcept = default;
-DesktopWindow& DesktopWindow::operator=(DesktopWindow&&) noexcept = default;
-
-unsigned int DesktopWindow::GetWidth() const
-{
-    return static_cast<unsigned int>(Attributes(myConnection->display, myWindow).width);
-}
-
-unsigned int DesktopWindow::GetHeight() const
-{
-    return static_cast<unsigned int>(Attributes(myConnection->display, myWindow).height);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(myDisplay.get(), myWindow, &attributes);
+    return {static_cast<unsigned int>(attributes.width),
+            static_cast<unsigned int>(attributes.height)};
 }
 
 std::string DesktopWindow::GetClass() const
 {
     XClassHint hint{};
-    if (!XGetClassHint(myConnection->display, myWindow, &hint))
-    {
-        return "";
-    }
+    XGetClassHint(myDisplay.get(), myWindow, &hint);
     const std::string name = hint.res_class ? hint.res_class : "";
     XFree(hint.res_name);
     XFree(hint.res_class);
@@ -112,31 +69,24 @@ std::string DesktopWindow::GetClass() const
 
 unsigned long DesktopWindow::GetIconSide() const
 {
-    Display* display = myConnection->display;
+    Display* const display = myDisplay.get();
     Atom type = 0;
     int format = 0;
     unsigned long count = 0;
     unsigned long left = 0;
     unsigned char* data = nullptr;
     // Width and height lead the icon's pixels.
-    if (XGetWindowProperty(display, myWindow, XInternAtom(display, "_NET_WM_ICON", False), 0, 2,
-                           False, XA_CARDINAL, &type, &format, &count, &left, &data) != Success)
-    {
-        return 0;
-    }
-    unsigned long side = 0;
-    if (data && format == 32 && count == 2)
-    {
-        const auto* size = reinterpret_cast<const unsigned long*>(data);
-        side = size[0] == size[1] ? size[0] : 0;
-    }
+    XGetWindowProperty(display, myWindow, XInternAtom(display, "_NET_WM_ICON", False), 0, 2, False,
+                       XA_CARDINAL, &type, &format, &count, &left, &data);
+    const auto* size = reinterpret_cast<const unsigned long*>(data);
+    const unsigned long side = format == 32 && count == 2 && size[0] == size[1] ? size[0] : 0;
     XFree(data);
     return side;
 }
 
 void DesktopWindow::RequestClose() const
 {
-    Display* display = myConnection->display;
+    Display* const display = myDisplay.get();
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = myWindow;

@@ -4,6 +4,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+
+// Xlib's connection to a display; Xlib's macros stay in the source file.
+struct _XDisplay;
 
 namespace testing_support
 {
@@ -14,12 +18,9 @@ public:
     // Waits until a top-level window with this title exists.
     static std::optional<DesktopWindow> WaitFor(const std::string& title,
                                                 std::chrono::milliseconds limit);
-    ~DesktopWindow();
-    DesktopWindow(DesktopWindow&&) noexcept;
-    DesktopWindow& operator=(DesktopWindow&&) noexcept;
 
-    unsigned int GetWidth() const;
-    unsigned int GetHeight() const;
+    unsigned int GetWidth() const { return GetSize().first; }
+    unsigned int GetHeight() const { return GetSize().second; }
     // The class of WM_CLASS, by which desktops match the window to its desktop entry.
     std::string GetClass() const;
     // The side of the window's square icon (_NET_WM_ICON), 0 without one.
@@ -28,10 +29,14 @@ public:
     void RequestClose() const;
 
 private:
-    struct Connection;
-    DesktopWindow(std::unique_ptr<Connection> connection, unsigned long window);
+    std::pair<unsigned int, unsigned int> GetSize() const;
 
-    std::unique_ptr<Connection> myConnection;
+    DesktopWindow(std::shared_ptr<_XDisplay> display, unsigned long window)
+        : myDisplay(std::move(display)), myWindow(window)
+    {
+    }
+
+    std::shared_ptr<_XDisplay> myDisplay;
     unsigned long myWindow;
 };
 } // namespace testing_support

@@ -2,8 +2,27 @@
 
 #include "gfx/RenderImage.hpp"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
 namespace testing_support
 {
+namespace
+{
+// Runs on one machine give identical pictures, and so do the plain and the sanitizer build;
+// other graphics drivers may place the edge pixels of shapes and letters differently by a shade.
+// A change of a scene moves or recolours far more pixels.
+constexpr double MostDifferentPixels = 0.002;
+constexpr int LargestChannelDifference = 64;
+
+int Difference(const gfx::Color& a, const gfx::Color& b)
+{
+    return std::max(
+        {std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b), std::abs(a.a - b.a)});
+}
+} // namespace
+
 gfx::Image RenderOffscreen(unsigned int width, unsigned int height,
                            const std::function<void(gfx::RenderTarget&)>& draw)
 {
@@ -25,6 +44,51 @@ unsigned int CountPixels(const gfx::Image& image, const gfx::Color& color)
         }
     }
     return count;
+}
+
+testing::AssertionResult Alike(const gfx::Image& expected, const gfx::Image& actual,
+                               const std::string& name, int alike)
+{
+    const unsigned int width = expected.GetWidth();
+    const unsigned int height = expected.GetHeight();
+    if (width != actual.GetWidth() || height != actual.GetHeight())
+    {
+        return testing::AssertionFailure()
+               << name << " is " << actual.GetWidth() << "x" << actual.GetHeight() << ", not "
+               << width << "x" << height;
+    }
+    gfx::Image differences(width, height);
+    unsigned int differing = 0;
+    int largest = 0;
+    for (unsigned int y = 0; y < height; ++y)
+    {
+        for (unsigned int x = 0; x < width; ++x)
+        {
+            const gfx::Color a = expected.GetPixel(x, y);
+            const int difference = Difference(a, actual.GetPixel(x, y));
+            const auto pale = static_cast<sf::Uint8>(192 + (a.r + a.g + a.b) / 12);
+            // Even the least difference shows, as half red.
+            const auto red = static_cast<sf::Uint8>(std::min(255, 128 + difference));
+            differences.SetPixel(
+                x, y, difference <= alike ? gfx::Color(pale, pale, pale) : gfx::Color(red, 0, 0));
+            differing += difference <= alike ? 0 : 1;
+            largest = std::max(largest, difference);
+        }
+    }
+    const auto allowed = static_cast<unsigned int>(MostDifferentPixels * width * height);
+    if (differing <= allowed && largest <= LargestChannelDifference)
+    {
+        return testing::AssertionSuccess();
+    }
+    const std::filesystem::path output = PULSESTAGE_PICTURE_OUTPUT;
+    std::filesystem::create_directories(output);
+    actual.SaveToFile((output / (name + ".png")).string());
+    differences.SaveToFile((output / (name + ".diff.png")).string());
+    return testing::AssertionFailure()
+           << differing << " pixels differ by more than " << alike << " (at most " << allowed
+           << " may), by up to " << largest << " in one channel (at most "
+           << LargestChannelDifference << " may).\n  actual: " << output / (name + ".png")
+           << "\n  differences: " << output / (name + ".diff.png") << " (red)";
 }
 } // namespace testing_support
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/GameState.hpp"
+#include "gfx/RenderTarget.hpp"
 
 #include <functional>
 #include <string>
@@ -17,11 +18,28 @@ public:
 
     void Initialize() override { Calls.push_back("Initialize"); }
     void Cleanup() override { Calls.push_back("Cleanup"); }
-    void Update() override;
-    void EventHandling(gfx::Event event) override;
-    void Render(gfx::RenderTarget& target) override;
-
-    void SetID(const GameStateID& id) { myID = id; }
+    void Update() override
+    {
+        Calls.push_back("Update");
+        if (OnUpdate)
+        {
+            OnUpdate(*this);
+        }
+    }
+    void EventHandling(gfx::Event event) override
+    {
+        Calls.push_back("EventHandling");
+        Events.push_back(event);
+        if (OnEvent)
+        {
+            OnEvent(*this, event);
+        }
+    }
+    void Render(gfx::RenderTarget& target) override
+    {
+        Calls.push_back("Render");
+        target.Clear(gfx::Color(0, 128, 128, 255));
+    }
 
     std::vector<std::string> Calls;
     std::vector<gfx::Event> Events;
