@@ -49,6 +49,25 @@ TEST(Image, ReadsAndWritesPixelsWithinItsSidesOnly)
     EXPECT_EQ(image.GetPixel(0, 1000000), gfx::Color::Transparent);
 }
 
+TEST(Image, LoadsEveryFormatItReadsTheSizeOf)
+{
+    gfx::Image saved(5, 4, gfx::Color::Transparent);
+    saved.SetPixel(1, 2, gfx::Color(10, 20, 30, 200));
+    for (const std::string format : {"png", "bmp", "jpg"})
+    {
+        const std::string path = "/tmp/pulsestage-image-" + std::to_string(getpid()) + "." + format;
+        ASSERT_TRUE(saved.SaveToFile(path)) << format;
+        gfx::Image loaded;
+        EXPECT_TRUE(loaded.LoadFromFile(path)) << format;
+        std::remove(path.c_str());
+        EXPECT_EQ(loaded.GetWidth() * 10 + loaded.GetHeight(), 54u) << format;
+        if (format == "png")
+        {
+            EXPECT_EQ(loaded.GetPixel(1, 2), gfx::Color(10, 20, 30, 200));
+        }
+    }
+}
+
 TEST(Image, RefusesPicturesItCannotSizeOrHoldBeforeDecodingThemWithOneLineAndIsLeftEmpty)
 {
     const std::string bmpFile = "BM" + std::string(12, '\0');

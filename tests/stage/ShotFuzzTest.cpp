@@ -112,6 +112,7 @@ TEST(ShotFuzz, RandomScriptsOfEveryStepNeverBreakAScene)
         EXPECT_EQ(shot.ExitCode(std::chrono::seconds(100)), 0)
             << "seed " << seed << ", script kept in " << script << ":\n"
             << shot.Errors();
+        EXPECT_TRUE(fs::exists(picture)) << "seed " << seed;
     }
     if (!::testing::Test::HasFailure())
     {
