@@ -51,10 +51,8 @@ TEST_F(DataFolderTest, TheChosenFolderElseTheFirstCandidateThatHoldsEveryPicture
     EXPECT_FALSE(none.IsFound());
     EXPECT_EQ(none.GetResources(), "resources/");
     EXPECT_FALSE(none.GetIcon());
-}
 
-TEST_F(DataFolderTest, AChosenFolderWithoutThePicturesIsAnErrorEvenWhenACandidateHoldsThem)
-{
+    // A chosen folder without the pictures is an error even when a candidate holds them.
     try
     {
         DataFolder::Find(root / "partial", {root / "first"});

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 
 using testing_support::ChildProcess;
+using testing_support::FileContents;
 
 namespace
 {
@@ -45,13 +45,6 @@ ChildProcess DrawMainScene(const std::string& binary, const fs::path& out,
     return ChildProcess(binary, {"--scene", "main", "--frames", "30", "--out", out.string()},
                         folder, changes);
 }
-
-std::string Bytes(const fs::path& path)
-{
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 } // namespace
 
 TEST_F(InstallTest, TheInstalledToolDrawsTheMainSceneWithAllItsPicturesFromAnyFolder)
@@ -76,7 +69,7 @@ TEST_F(InstallTest, TheInstalledToolDrawsTheMainSceneWithAllItsPicturesFromAnyFo
     ASSERT_EQ(installed.ExitCode(), 0) << installed.Errors();
     ChildProcess built = DrawMainScene(PULSESTAGE_SHOT_BINARY, elsewhere / "built.png");
     ASSERT_EQ(built.ExitCode(), 0) << built.Errors();
-    EXPECT_TRUE(Bytes(elsewhere / "installed.png") == Bytes(elsewhere / "built.png"));
+    EXPECT_TRUE(FileContents(elsewhere / "installed.png") == FileContents(elsewhere / "built.png"));
 }
 
 TEST_F(InstallTest, ADataFolderThatCannotServeTheSceneEndsTheToolWithOneLineAndExitCodeOne)

@@ -1,5 +1,6 @@
 // The program as a user starts it: a separate process with a real window, closed the way a window
-// manager closes it; and all three programs of the build on their command lines.
+// manager closes it, as is pulsestage-scene's; and all three programs of the build on their command
+// lines.
 #include "support/ChildProcess.hpp"
 #include "support/DesktopWindow.hpp"
 
@@ -21,9 +22,11 @@ namespace
 {
 // Starts the program in the folder, checks its window and its icon's side, closes it and checks
 // the exit code and its own line on standard error, if any.
-void RunAndClose(const fs::path& folder, unsigned long iconSide, const std::string& line)
+void RunAndClose(const fs::path& folder, unsigned long iconSide, const std::string& line,
+                 const std::string& binary = PULSESTAGE_BINARY,
+                 const std::vector<std::string>& arguments = {})
 {
-    ChildProcess program(PULSESTAGE_BINARY, {}, folder);
+    ChildProcess program(binary, arguments, folder);
     const auto window = DesktopWindow::WaitFor("SFML Window", std::chrono::seconds(20));
     ASSERT_TRUE(window) << "no window titled \"SFML Window\" appeared";
     EXPECT_EQ(window->GetWidth(), 1024u);
@@ -53,22 +56,19 @@ struct Program
     std::vector<std::string> Work;
 };
 
-const std::vector<Program>& Programs()
-{
-    static const std::vector<Program> programs = {
-        {"pulsestage", PULSESTAGE_BINARY, {}},
-        {"pulsestage-scene", PULSESTAGE_SCENE_BINARY, {"main"}},
-        {"pulsestage-shot",
-         PULSESTAGE_SHOT_BINARY,
-         {"--scene", "main", "--out",
-          (fs::temp_directory_path() / "pulsestage-never.png").string()}}};
-    return programs;
-}
+const Program Programs[] = {
+    {"pulsestage", PULSESTAGE_BINARY, {}},
+    {"pulsestage-scene", PULSESTAGE_SCENE_BINARY, {"main"}},
+    {"pulsestage-shot",
+     PULSESTAGE_SHOT_BINARY,
+     {"--scene", "main", "--out", (fs::temp_directory_path() / "pulsestage-never.png").string()}}};
 } // namespace
 
 TEST(Program, OpensItsWindowAndEndsWithZeroWhenAskedToCloseWithOrWithoutItsPictures)
 {
     RunAndClose(fs::current_path(), 256, "");
+    // pulsestage-scene runs the named scene in the same window.
+    RunAndClose(fs::current_path(), 256, "", PULSESTAGE_SCENE_BINARY, {"main"});
 
     // Without its pictures it has no icon, and says where it looked for them.
     const fs::path empty =
@@ -88,7 +88,7 @@ TEST(Program, OpensItsWindowAndEndsWithZeroWhenAskedToCloseWithOrWithoutItsPictu
 
 TEST(Program, AllThreeAnswerHelpAndVersionAndRefuseAWrongArgumentWithTheUsage)
 {
-    for (const Program& program : Programs())
+    for (const Program& program : Programs)
     {
         ChildProcess help(program.Binary, {"--help"});
         EXPECT_EQ(help.ExitCode(), 0) << program.Name;
@@ -112,7 +112,7 @@ TEST(Program, AllThreeEndWithOneLineAndExitCodeOneWithoutADisplayToReach)
     for (const auto& display : {std::optional<std::string>(), std::optional<std::string>(":5"),
                                 std::optional<std::string>("bogus")})
     {
-        for (const Program& program : Programs())
+        for (const Program& program : Programs)
         {
             ChildProcess run(program.Binary, program.Work, fs::current_path(),
                              {{"DISPLAY", display}});

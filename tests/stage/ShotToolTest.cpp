@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <unistd.h>
 #include <vector>
 
 using testing_support::ChildProcess;
+using testing_support::FileContents;
 
 namespace
 {
@@ -34,13 +34,6 @@ protected:
     const fs::path folder =
         fs::temp_directory_path() / ("pulsestage-shot-" + std::to_string(getpid()));
 };
-
-std::string Bytes(const std::string& path)
-{
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 } // namespace
 
 TEST_F(ShotToolTest, WrongInputIsExplainedWithANonZeroExitCodeAndWritesNothing)
@@ -126,7 +119,7 @@ TEST_F(ShotToolTest, TheSameArgumentsGiveByteIdenticalFilesAndTheSeedOthers)
     EXPECT_EQ(written.GetHeight(), 300u);
     for (std::size_t file = 0; file < 2; ++file)
     {
-        EXPECT_TRUE(Bytes(files[file]) == Bytes(files[file + 2])) << files[file];
-        EXPECT_FALSE(Bytes(files[file]) == Bytes(files[file + 4])) << files[file];
+        EXPECT_TRUE(FileContents(files[file]) == FileContents(files[file + 2])) << files[file];
+        EXPECT_FALSE(FileContents(files[file]) == FileContents(files[file + 4])) << files[file];
     }
 }

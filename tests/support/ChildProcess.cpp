@@ -13,10 +13,10 @@ extern char** environ;
 
 namespace testing_support
 {
-std::string ChildProcess::Contents(const std::filesystem::path& file)
+std::string FileContents(const std::filesystem::path& file)
 {
     std::ostringstream text;
-    text << std::ifstream(file).rdbuf();
+    text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
 }
 

@@ -10,6 +10,9 @@
 
 namespace testing_support
 {
+// The whole file, byte for byte; empty when it cannot be read.
+std::string FileContents(const std::filesystem::path& file);
+
 // A program of the build started as its own process, as a user starts it. Its standard output
 // and error go to files the test can read; it is killed if it still runs when this goes.
 class ChildProcess
@@ -30,12 +33,10 @@ public:
     std::optional<int> WaitForExit(std::chrono::milliseconds limit);
     // The exit code, or -1 when it did not exit normally within the time given.
     int ExitCode(std::chrono::milliseconds limit = std::chrono::seconds(60));
-    std::string Output() const { return Contents(myOutput); }
-    std::string Errors() const { return Contents(myErrors); }
+    std::string Output() const { return FileContents(myOutput); }
+    std::string Errors() const { return FileContents(myErrors); }
 
 private:
-    static std::string Contents(const std::filesystem::path& file);
-
     pid_t myPid = -1;
     std::optional<int> myStatus;
     std::filesystem::path myOutput;

@@ -25,9 +25,7 @@ unsigned int CountPixels(const gfx::Image& image, const gfx::Color& color);
 
 // Whether the picture looks like the expected one: at most 0.2 % of its pixels differ by more than
 // alike in a channel, none by more than 64 (a picture of fewer than 500 pixels must match within
-// alike). When it does not, it leaves the picture in the build folder's pictures/ as name.png,
-// and beside it name.diff.png: the expected picture in pale grey, every differing pixel in red,
-// the brighter the larger its difference.
+// alike). When it does not, it leaves the picture in the build folder's pictures/ as name.png.
 testing::AssertionResult Alike(const gfx::Image& expected, const gfx::Image& actual,
                                const std::string& name, int alike = 0);
 } // namespace testing_support
