@@ -162,6 +162,11 @@ bool RenderTarget::Covers(const sf::Vertex* corners, std::size_t count) const
             left = left || side > 0.f;
             right = right || side < 0.f;
         }
+        // Most shapes lie well inside the target: corners on both sides of their first edges.
+        if (left && right)
+        {
+            return false;
+        }
         from = to;
     }
     return left != right;

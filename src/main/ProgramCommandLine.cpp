@@ -9,18 +9,32 @@ bool ProgramCommandLine::Answer(const std::vector<std::string>& arguments, std::
     {
         return false;
     }
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h"))
+    if (AnswerHelpOrVersion(arguments, Help(), out))
     {
-        out << Help();
-        return true;
-    }
-    if (arguments.size() == 1 && arguments[0] == "--version")
-    {
-        out << BuildInfo::VersionLine() << "\n";
         return true;
     }
     throw UsageError(arguments.size() == 1 ? "unknown argument \"" + arguments[0] + "\""
                                            : "expected at most one argument");
+}
+
+bool ProgramCommandLine::AnswerHelpOrVersion(const std::vector<std::string>& arguments,
+                                             const std::string& help, std::ostream& out)
+{
+    if (arguments.size() != 1)
+    {
+        return false;
+    }
+    if (arguments[0] == "--help" || arguments[0] == "-h")
+    {
+        out << help;
+        return true;
+    }
+    if (arguments[0] == "--version")
+    {
+        out << BuildInfo::VersionLine() << "\n";
+        return true;
+    }
+    return false;
 }
 
 std::string ProgramCommandLine::Usage()

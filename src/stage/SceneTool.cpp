@@ -1,7 +1,7 @@
 #include "stage/SceneTool.hpp"
 
-#include "main/BuildInfo.hpp"
 #include "main/FrameLoop.hpp"
+#include "main/ProgramCommandLine.hpp"
 #include "main/RunAndReport.hpp"
 #include "main/UsageError.hpp"
 #include "stage/Stage.hpp"
@@ -11,15 +11,8 @@ int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out,
     return RunAndReport("pulsestage-scene", Help(), err,
                         [&]
                         {
-                            if (arguments.size() == 1 &&
-                                (arguments[0] == "--help" || arguments[0] == "-h"))
+                            if (ProgramCommandLine::AnswerHelpOrVersion(arguments, Help(), out))
                             {
-                                out << Help();
-                                return 0;
-                            }
-                            if (arguments.size() == 1 && arguments[0] == "--version")
-                            {
-                                out << BuildInfo::VersionLine() << "\n";
                                 return 0;
                             }
                             if (arguments.size() != 1)
