@@ -5,8 +5,6 @@
 PROGRAM_PACKAGES=(cmake g++ make libsfml-dev fonts-dejavu-core)
 # What its tools need besides: pulsestage-shot writes GIFs with giflib.
 TOOL_PACKAGES=(libgif-dev)
-# What the tests and the benchmarks need besides, and the display they run on without a desktop.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth)
 # What the tests and the benchmarks need besides, the display they run on without a desktop, and
 # the validators of the desktop entry and the AppStream metadata.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream)
