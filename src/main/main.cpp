@@ -1,6 +1,7 @@
 #include "engine/App.hpp"
 #include "engine/GameStateManager.hpp"
 #include "engine/ImageManager.hpp"
+#include "gfx/Err.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
@@ -19,7 +20,7 @@ int RunProgram()
     const DataFolder& data = DataFolder::OfThisProgram();
     if (!data.IsFound())
     {
-        std::cerr << "pulsestage: " << data.GetProblem() << "\n";
+        gfx::Err() << data.GetProblem() << std::endl;
     }
     // Static, so that what the program never destroys stays reachable until it ends.
     static App app;

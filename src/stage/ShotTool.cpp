@@ -1,5 +1,6 @@
 #include "stage/ShotTool.hpp"
 
+#include "gfx/Err.hpp"
 #include "gfx/Image.hpp"
 #include "main/BuildInfo.hpp"
 #include "main/RunAndReport.hpp"
@@ -14,7 +15,7 @@
 
 namespace
 {
-void Shoot(const ShotOptions& options, std::ostream& err)
+void Shoot(const ShotOptions& options)
 {
     // Read before any window opens, so that a wrong line costs nothing.
     const InputScript script =
@@ -36,8 +37,8 @@ void Shoot(const ShotOptions& options, std::ostream& err)
     session.Play(script, options.Frames);
     if (!session.IsRunning())
     {
-        err << "pulsestage-shot: the scene stopped itself in frame " << session.GetFramesRun()
-            << "; the capture ends with that frame\n";
+        gfx::Err() << "the scene stopped itself in frame " << session.GetFramesRun()
+                   << "; the capture ends with that frame" << std::endl;
     }
     // The files are put in place only now, when everything else has worked.
     if (recorder)
@@ -72,7 +73,7 @@ int ShotTool::Run(const std::vector<std::string>& arguments, std::ostream& out, 
                                 out << BuildInfo::VersionLine() << "\n";
                                 return 0;
                             }
-                            Shoot(options, err);
+                            Shoot(options);
                             return 0;
                         });
 }
