@@ -1,14 +1,9 @@
-#include "engine/App.hpp"
-#include "engine/GameStateManager.hpp"
-#include "engine/ImageManager.hpp"
 #include "gfx/Err.hpp"
-#include "gfx/RenderWindow.hpp"
+#include "main/Application.hpp"
 #include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
 #include "main/ProgramCommandLine.hpp"
-#include "main/ProgramWindow.hpp"
 #include "main/RunAndReport.hpp"
-#include "main/Scenes.hpp"
 
 #include <iostream>
 
@@ -22,16 +17,11 @@ int RunProgram()
     {
         gfx::Err() << data.GetProblem() << std::endl;
     }
-    // Static, so that what the program never destroys stays reachable until it ends.
-    static App app;
-    app.mGameStateManager = new GameStateManager;
-    app.mGameStateManager->SetApp(&app);
-    app.mImageManager = new ImageManager(data.GetResources());
-    app.mRenderWindow = ProgramWindow::Open(1024, 600, "SFML Window", 8).release();
-    RegisterScenes(*app.mGameStateManager);
-    app.mGameStateManager->SetActiveState("TestBoundedMovement");
-    app.mGameStateManager->GetActiveState()->Initialize();
-    return RunFrameLoop(app);
+    // Never destroyed: the application lives, reachable, until the process ends.
+    static Application* const application = new Application(data);
+    application->OpenWindow(1024, 600, "SFML Window", 8);
+    application->Start("TestBoundedMovement");
+    return RunFrameLoop(application->GetApp());
 }
 } // namespace
 

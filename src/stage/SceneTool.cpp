@@ -1,10 +1,11 @@
 #include "stage/SceneTool.hpp"
 
+#include "main/Application.hpp"
+#include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
 #include "main/ProgramCommandLine.hpp"
 #include "main/RunAndReport.hpp"
 #include "main/UsageError.hpp"
-#include "stage/Stage.hpp"
 
 int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
@@ -23,12 +24,12 @@ int SceneTool::Run(const std::vector<std::string>& arguments, std::ostream& out,
                             {
                                 throw UsageError("unknown option \"" + arguments[0] + "\"");
                             }
-                            Stage stage;
-                            stage.CheckScene(arguments[0]);
-                            stage.OpenWindow(1024, 600, "SFML Window");
-                            stage.Start(arguments[0]);
-                            stage.CheckPictures();
-                            return RunFrameLoop(stage.GetApp());
+                            Application application(DataFolder::OfThisProgram());
+                            application.CheckScene(arguments[0]);
+                            application.OpenWindow(1024, 600, "SFML Window", 8);
+                            application.Start(arguments[0]);
+                            application.CheckPictures();
+                            return RunFrameLoop(application.GetApp());
                         });
 }
 

@@ -26,7 +26,7 @@ void Shoot(const ShotOptions& options)
     }
     SceneSession session(options.Scene, options.Width, options.Height, options.FrameTime,
                          options.Seed);
-    session.GetStage().CheckPictures();
+    session.GetApplication().CheckPictures();
     // After the scene is known to exist, before any frame is drawn.
     std::optional<GifRecorder> recorder;
     if (!options.Gif.empty())

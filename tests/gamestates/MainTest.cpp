@@ -125,12 +125,12 @@ TEST_F(MainScene, CursorFollowsTheMouseLeavesAndEntersWithItAndSpinsATurnASecond
 
 TEST_F(MainScene, SystemPointerShowsOnlyWhereTheCursorPictureCannotBeDrawn)
 {
-    const gfx::RenderWindow& window = session.GetStage().GetWindow();
+    const gfx::RenderWindow& window = session.GetApplication().GetWindow();
     EXPECT_FALSE(window.IsMouseCursorVisible());
 
     // The scene built again where no picture can be loaded, and run.
     ImageManager none("no-such-folder/");
-    App& app = session.GetStage().GetApp();
+    App& app = session.GetApplication().GetApp();
     ImageManager* const pictures = app.mImageManager;
     app.mImageManager = &none;
     scene.Cleanup();
@@ -151,7 +151,7 @@ TEST_F(MainScene, FigureIsOpaqueOnlyWithTheMouseOverOneOfItsPixelsOfAlphaAbove12
     };
     // Its picture has alpha 200 on the scarf's loose end and 128 in its shadow. Its left and top
     // edges, made opaque here, lie outside it.
-    gfx::Image& picture = *session.GetStage().GetApp().mImageManager->Get("figur.png");
+    gfx::Image& picture = *session.GetApplication().GetApp().mImageManager->Get("figur.png");
     picture.SetPixel(0, 40, gfx::Color(0, 0, 0, 255));
     picture.SetPixel(40, 0, gfx::Color(0, 0, 0, 255));
     EXPECT_EQ(AlphaOver(49, 26), 255);

@@ -39,7 +39,7 @@ protected:
 
     gfx::Vector2f SceneAt(int x, int y)
     {
-        return session.GetStage().GetWindow().ConvertCoords(
+        return session.GetApplication().GetWindow().ConvertCoords(
             static_cast<unsigned int>(x), static_cast<unsigned int>(y), &probe.View());
     }
 

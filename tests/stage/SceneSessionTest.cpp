@@ -2,6 +2,7 @@
 
 #include "gfx/Clock.hpp"
 #include "gfx/RenderWindow.hpp"
+#include "main/ProgramWindow.hpp"
 #include "stage/InputScript.hpp"
 
 #include <gtest/gtest.h>
@@ -62,8 +63,7 @@ TEST(SceneSession, TheSceneHearsNothingOfTheDesktop)
     session.Play(Script("keydown Right\nframes 1"), 1);
     // A window that opens takes the keyboard focus, and a window that loses it forgets the keys
     // held: the scene would see Right come up.
-    Stage other;
-    other.OpenWindow(200, 100, "another window", 0);
+    const auto other = ProgramWindow::Open(200, 100, "another window", 0);
     session.RunFrames(1);
-    EXPECT_TRUE(session.GetStage().GetWindow().GetInput().IsKeyDown(gfx::Keyboard::Right));
+    EXPECT_TRUE(session.GetApplication().GetWindow().GetInput().IsKeyDown(gfx::Keyboard::Right));
 }
