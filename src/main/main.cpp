@@ -1,14 +1,25 @@
 #include "gfx/Err.hpp"
 #include "main/Application.hpp"
+#include "main/CommandLine.hpp"
 #include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
-#include "main/ProgramCommandLine.hpp"
-#include "main/RunAndReport.hpp"
 
 #include <iostream>
 
 namespace
 {
+const char* const Description =
+    R"(Opens a window of 1024 x 600 pixels on the start-up scene: a round body of radius 50 moves from
+the black start circle towards the red destination circle, and the black boundary stops it where
+the green circle shows. Drag the destination, the start or an end of the boundary with the left
+button, pan with the right button, zoom with the wheel; resizing the window resets the view.
+Closing the window ends the program.
+
+The pictures of the scenes are looked for in the folder that PULSESTAGE_DATA names, then in
+resources/ of the working folder, then in ../share/pulsestage beside the program, then in the
+folder it was installed to. pulsestage-scene shows the other scene, pulsestage-shot draws a scene
+into a picture; both say more with --help.)";
+
 int RunProgram()
 {
     // The start-up scene draws no pictures: without them the program runs all the same.
@@ -27,8 +38,7 @@ int RunProgram()
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return RunAndReport(
-        "pulsestage", ProgramCommandLine::Usage(), std::cerr,
-        [&] { return ProgramCommandLine::Answer(arguments, std::cout) ? 0 : RunProgram(); });
+    CommandLine commandLine("pulsestage", "[--help | --version]", Description);
+    return commandLine.Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                           RunProgram);
 }
