@@ -30,19 +30,19 @@ std::string Indented(const std::string& text, std::size_t column)
 std::string Wrapped(const std::string& text)
 {
     constexpr std::size_t Width = 99;
-    std::string trimmed;
+    std::string wrapped;
     std::istringstream lines(text.substr(0, text.find_last_not_of('\n') + 1));
     for (std::string line; std::getline(lines, line);)
     {
         while (line.size() > Width && line.rfind(' ', Width) != std::string::npos)
         {
             const std::size_t space = line.rfind(' ', Width);
-            trimmed += line.substr(0, space) + "\n";
+            wrapped += line.substr(0, space) + "\n";
             line.erase(0, space + 1);
         }
-        trimmed += line + "\n";
+        wrapped += line + "\n";
     }
-    return trimmed.substr(0, trimmed.size() - (trimmed.empty() ? 0 : 1));
+    return wrapped.substr(0, wrapped.size() - (wrapped.empty() ? 0 : 1));
 }
 
 // The help laid out alike whatever CLI11 release builds it: the usage, the description, the
