@@ -4,6 +4,7 @@
 #include "gfx/Clock.hpp"
 #include "misc/ZoomRange.hpp"
 
+#include <array>
 #include <list>
 
 namespace gfx
@@ -39,6 +40,20 @@ public:
 private:
     friend class MainProbe;
 
+    enum Anchor
+    {
+        TopLeft,
+        TopCenter,
+        TopRight,
+        CenterLeft,
+        CenterCenter,
+        CenterRight,
+        BottomLeft,
+        BottomCenter,
+        BottomRight,
+        AnchorCount
+    };
+
     void InitContainers();
     void OnResize(float width, float height);
     void setupContainer(float width, float height);
@@ -64,15 +79,10 @@ private:
     PulseVariation* myMainBeatRotation = nullptr;
     PulseVariation* myMainBeatScale = nullptr;
     PulseVariation* myMainBeatShade = nullptr;
-    Container* myTopLeft = nullptr;
-    Container* myTopCenter = nullptr;
-    Container* myTopRight = nullptr;
-    Container* myCenterLeft = nullptr;
-    Container* myCenterCenter = nullptr;
-    Container* myCenterRight = nullptr;
-    Container* myBottomLeft = nullptr;
-    Container* myBottomCenter = nullptr;
-    Container* myBottomRight = nullptr;
+    // The anchors of the interface layer at the window's corners, edge midpoints and centre, row
+    // by row from the top, each row from the left. The top left one holds the other eight and is
+    // the root of the whole layer.
+    std::array<Container*, AnchorCount> myAnchors{};
     std::list<Updatable*>* myUpdatables = nullptr;
     // Fitted with the background view on every resize.
     ZoomRange myBackgroundZoom;

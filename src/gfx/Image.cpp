@@ -1,11 +1,12 @@
 #include "gfx/Image.hpp"
 
+#include "gfx/Err.hpp"
+
 #include <SFML/Graphics/Texture.hpp>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <string_view>
 
@@ -234,7 +235,7 @@ bool Image::LoadFromFile(const std::string& path)
     myTextureStale = true;
     if (const std::optional<std::string> refusal = Refusal(path))
     {
-        std::cerr << "pulsestage: cannot load \"" << path << "\": " << *refusal << std::endl;
+        Err() << "cannot load \"" << path << "\": " << *refusal << std::endl;
     }
     else if (myPixels.loadFromFile(path))
     {

@@ -1,46 +1,83 @@
 #include "stage/InputScript.hpp"
 
-#include "main/ProgramWindow.hpp"
 #include "main/UsageError.hpp"
 #include "stage/Lowercase.hpp"
 #include "stage/SyntheticEvents.hpp"
+#include "stage/WholeRange.hpp"
 
-#include <climits>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 namespace
 {
-// Key names as the graphics library spells them, looked up in lower case.
-const std::map<std::string, gfx::Keyboard::Key>& Keys()
+using K = gfx::Keyboard;
+
+// Keys that follow each other in the graphics library's order, named as it spells them: the
+// first, and the others by counting on its last letter or number ("A" to "Z", "F1" to "F15").
+struct KeyRun
 {
-    static const std::map<std::string, gfx::Keyboard::Key> keys = []
+    const char* First;
+    K::Key Key;
+    int Count;
+};
+
+const KeyRun KeyRuns[] = {{"Left", K::Left, 1},
+                          {"Right", K::Right, 1},
+                          {"Up", K::Up, 1},
+                          {"Down", K::Down, 1},
+                          {"PageUp", K::PageUp, 1},
+                          {"PageDown", K::PageDown, 1},
+                          {"Escape", K::Escape, 1},
+                          {"Space", K::Space, 1},
+                          {"Enter", K::Enter, 1},
+                          {"Return", K::Enter, 1},
+                          {"Backspace", K::Backspace, 1},
+                          {"Tab", K::Tab, 1},
+                          {"Home", K::Home, 1},
+                          {"End", K::End, 1},
+                          {"Insert", K::Insert, 1},
+                          {"Delete", K::Delete, 1},
+                          {"LShift", K::LShift, 1},
+                          {"RShift", K::RShift, 1},
+                          {"LControl", K::LControl, 1},
+                          {"RControl", K::RControl, 1},
+                          {"LAlt", K::LAlt, 1},
+                          {"RAlt", K::RAlt, 1},
+                          {"Pause", K::Pause, 1},
+                          {"A", K::A, 26},
+                          {"0", K::Num0, 10},
+                          {"Numpad0", K::Numpad0, 10},
+                          {"F1", K::F1, 15}};
+
+std::string NameInRun(const KeyRun& run, int index)
+{
+    const std::string first = run.First;
+    const std::size_t number = first.find_last_not_of("0123456789") + 1;
+    if (number < first.size())
     {
-        using K = gfx::Keyboard;
-        std::map<std::string, K::Key> table = {
-            {"escape", K::Escape},     {"space", K::Space},         {"enter", K::Enter},
-            {"return", K::Enter},      {"backspace", K::Backspace}, {"tab", K::Tab},
-            {"pageup", K::PageUp},     {"pagedown", K::PageDown},   {"end", K::End},
-            {"home", K::Home},         {"insert", K::Insert},       {"delete", K::Delete},
-            {"left", K::Left},         {"right", K::Right},         {"up", K::Up},
-            {"down", K::Down},         {"lshift", K::LShift},       {"rshift", K::RShift},
-            {"lcontrol", K::LControl}, {"rcontrol", K::RControl},   {"lalt", K::LAlt},
-            {"ralt", K::RAlt},         {"pause", K::Pause}};
-        for (int i = 0; i < 26; ++i)
+        return first.substr(0, number) + std::to_string(std::stoi(first.substr(number)) + index);
+    }
+    return first.substr(0, first.size() - 1) + static_cast<char>(first.back() + index);
+}
+
+// Every key's name in lower case, in which form names in any case are looked up.
+const std::map<std::string, K::Key>& Keys()
+{
+    static const std::map<std::string, K::Key> keys = []
+    {
+        std::map<std::string, K::Key> table;
+        for (const KeyRun& run : KeyRuns)
         {
-            table[std::string(1, static_cast<char>('a' + i))] = static_cast<K::Key>(K::A + i);
-        }
-        for (int i = 0; i < 10; ++i)
-        {
-            table[std::to_string(i)] = static_cast<K::Key>(K::Num0 + i);
-            table["numpad" + std::to_string(i)] = static_cast<K::Key>(K::Numpad0 + i);
-        }
-        for (int i = 0; i < 15; ++i)
-        {
-            table["f" + std::to_string(i + 1)] = static_cast<K::Key>(K::F1 + i);
+            for (int i = 0; i < run.Count; ++i)
+            {
+                table[Lowercase(NameInRun(run, i))] =
+                    static_cast<K::Key>(static_cast<int>(run.Key) + i);
+            }
         }
         return table;
     }();
@@ -74,34 +111,21 @@ public:
         }
     }
 
-    long Number(std::size_t index, long least, long most, const std::string& what) const
+    long long Number(std::size_t index, const WholeRange& range, const std::string& what) const
     {
-        const std::string& word = myWords[index];
-        std::size_t used = 0;
-        long value = 0;
         try
         {
-            value = std::stol(word, &used);
+            return range.Read(myWords[index]);
         }
-        catch (const std::exception&)
+        catch (const std::invalid_argument& problem)
         {
-            used = 0;
+            Fail(what + " " + problem.what());
         }
-        if (used == 0 || used != word.size())
-        {
-            Fail(what + " must be a whole number, not \"" + word + "\"");
-        }
-        if (value < least || value > most)
-        {
-            Fail(what + " must be from " + std::to_string(least) + " to " + std::to_string(most) +
-                 ", not " + word);
-        }
-        return value;
     }
 
     int Coordinate(std::size_t index, const std::string& what) const
     {
-        return static_cast<int>(Number(index, INT_MIN, INT_MAX, what));
+        return static_cast<int>(Number(index, Coordinates, what));
     }
 
     gfx::Mouse::Button Button(std::size_t index) const
@@ -183,7 +207,7 @@ ScriptStep KeyStep(const LineReader& line, std::initializer_list<KeyEventOf> eve
 ScriptStep WheelStep(const LineReader& line)
 {
     line.Expect(3, "DELTA X Y");
-    const int delta = static_cast<int>(line.Number(1, -1000, 1000, "DELTA"));
+    const int delta = static_cast<int>(line.Number(1, WheelSteps, "DELTA"));
     if (delta == 0)
     {
         line.Fail("DELTA must not be 0");
@@ -205,8 +229,8 @@ ScriptStep ResizeStep(const LineReader& line)
     line.Expect(2, "W H");
     ScriptStep step;
     step.Type = ScriptStep::Resize;
-    step.Width = static_cast<unsigned int>(line.Number(1, 1, ProgramWindow::LargestSide, "W"));
-    step.Height = static_cast<unsigned int>(line.Number(2, 1, ProgramWindow::LargestSide, "H"));
+    step.Width = static_cast<unsigned int>(line.Number(1, WindowSides, "W"));
+    step.Height = static_cast<unsigned int>(line.Number(2, WindowSides, "H"));
     return step;
 }
 
@@ -215,7 +239,7 @@ ScriptStep FramesStep(const LineReader& line)
     line.Expect(1, "N");
     ScriptStep step;
     step.Type = ScriptStep::Frames;
-    step.Count = static_cast<int>(line.Number(1, 1, 1000000, "N"));
+    step.Count = static_cast<int>(line.Number(1, FrameCounts, "N"));
     return step;
 }
 
@@ -282,8 +306,14 @@ InputScript InputScript::Load(const std::string& path)
 
 std::string InputScript::KeyNames()
 {
-    return "Left, Right, Up, Down, PageUp, PageDown, Escape, Space, Enter (or Return), "
-           "Backspace, Tab, Home, End, Insert, Delete, LShift, RShift, LControl, RControl, LAlt, "
-           "RAlt, Pause, the letters A to Z, the digits 0 to 9, Numpad0 to Numpad9 and F1 to F15, "
-           "in any case";
+    std::string names;
+    for (const KeyRun& run : KeyRuns)
+    {
+        const bool last = &run == std::end(KeyRuns) - 1;
+        names += (names.empty() ? ""
+                  : last        ? " and "
+                                : ", ") +
+                 NameInRun(run, 0) + (run.Count > 1 ? " to " + NameInRun(run, run.Count - 1) : "");
+    }
+    return names + ", in any case";
 }

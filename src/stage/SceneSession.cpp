@@ -3,7 +3,7 @@
 #include "gfx/Randomizer.hpp"
 #include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
-#include "main/FrameLoop.hpp"
+#include "main/DataFolder.hpp"
 #include "stage/InputScript.hpp"
 #include "stage/SyntheticEvents.hpp"
 #include "stage/WindowSettling.hpp"
@@ -14,25 +14,24 @@
 
 SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
                            double frameTime, unsigned int seed)
-    : myFrameTime(frameTime)
+    : myApplication(DataFolder::OfThisProgram()), myFrameTime(frameTime)
 {
-    myStage.CheckScene(scene);
+    myApplication.CheckScene(scene);
     // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
-    myStage.OpenWindow(width, height, "pulsestage-shot", 0);
+    gfx::RenderWindow& window = myApplication.OpenWindow(width, height, "pulsestage-shot", 0);
+    // Before the scene is initialised: it reads the window's size there.
+    DropStartupEvents(window);
     // The scene hears the session's input alone, not the desktop's.
-    myStage.GetWindow().KeepOutSystemEvents();
+    window.KeepOutSystemEvents();
     // The main scene draws its random numbers in Initialize.
     gfx::Randomizer::SetSeed(seed);
-    myScene = &myStage.Start(scene);
-    myForwarder = std::make_unique<ForwardingState>(*myScene);
-    GameStateManager& manager = *myStage.GetApp().mGameStateManager;
-    manager.RegisterState(myForwarder.get());
-    manager.SetActiveState(myForwarder->GetID());
+    myScene = &myApplication.Start(scene);
+    myLastFrame.Active = myScene;
 }
 
 SceneSession::~SceneSession()
 {
-    myScene->Cleanup();
+    myLastFrame.CleanUp();
 }
 
 void SceneSession::Queue(const gfx::Event& event)
@@ -44,7 +43,7 @@ void SceneSession::Resize(unsigned int width, unsigned int height)
 {
     // The window knows its new size once the system has reported it: only then may the scene
     // hear of the resize, where the script says.
-    if (!ResizeAndAwaitReport(myStage.GetWindow(), width, height))
+    if (!ResizeAndAwaitReport(myApplication.GetWindow(), width, height))
     {
         throw std::runtime_error("the window system did not resize the window to " +
                                  std::to_string(width) + "x" + std::to_string(height));
@@ -63,15 +62,12 @@ void SceneSession::RunFrames(int count)
 void SceneSession::RunFrame()
 {
     myTime.Advance(myFrameTime);
-    gfx::RenderWindow& window = myStage.GetWindow();
     for (const gfx::Event& event : myQueued)
     {
-        window.PushEvent(event);
+        myApplication.GetWindow().PushEvent(event);
     }
     myQueued.clear();
-    // The close request ends the frame loop after exactly this frame.
-    window.PushEvent(events::Closed());
-    RunFrameLoop(myStage.GetApp());
+    myLastFrame = ::RunFrame(myApplication.GetApp());
     ++myFramesRun;
     myFrameObserver();
 }
@@ -105,12 +101,12 @@ void SceneSession::Play(const InputScript& script, int leastFrames)
 
 bool SceneSession::IsRunning() const
 {
-    return myScene->IsRunning();
+    return myLastFrame.GoesOn();
 }
 
 gfx::Image SceneSession::Snapshot() const
 {
-    const gfx::RenderWindow& window = myStage.GetWindow();
+    const gfx::RenderWindow& window = myApplication.GetWindow();
     // Antialiased like the program's window, as far as the system allows off-screen.
     gfx::RenderImage target(window.GetWidth(), window.GetHeight(), 8);
     myScene->Render(target);

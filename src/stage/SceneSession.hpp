@@ -3,12 +3,11 @@
 #include "engine/GameState.hpp"
 #include "gfx/Event.hpp"
 #include "gfx/Image.hpp"
-#include "stage/ForwardingState.hpp"
+#include "main/Application.hpp"
+#include "main/FrameLoop.hpp"
 #include "stage/ManualTimeSource.hpp"
-#include "stage/Stage.hpp"
 
 #include <functional>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -16,7 +15,7 @@ class InputScript;
 
 // One of the program's scenes running deterministically: in the program's application, on a
 // clock that advances exactly one frame time per frame, with seeded random numbers, fed only with
-// the input it is given. Frames run through the program's frame loop, the input goes through the
+// the input it is given. Each frame is the program's (RunFrame), the input goes through the
 // window's event queue like a user's, and the last frame can be drawn off-screen.
 //
 // The clock and the random numbers are the process's own: one session at a time.
@@ -52,7 +51,7 @@ public:
     bool IsRunning() const;
     int GetFramesRun() const { return myFramesRun; }
     GameState& GetScene() { return *myScene; }
-    Stage& GetStage() { return myStage; }
+    Application& GetApplication() { return myApplication; }
     // The scene's last frame, drawn again off-screen at the window's size.
     gfx::Image Snapshot() const;
 
@@ -60,9 +59,9 @@ private:
     void RunFrame();
 
     ManualTimeSource myTime;
-    Stage myStage;
+    Application myApplication;
     GameState* myScene = nullptr;
-    std::unique_ptr<ForwardingState> myForwarder;
+    Frame myLastFrame;
     double myFrameTime;
     std::vector<gfx::Event> myQueued;
     int myFramesRun = 0;

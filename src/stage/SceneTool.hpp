@@ -12,5 +12,4 @@ public:
     // The arguments without the program's name. Returns the frame loop's exit code, or 2 for a
     // wrong command line (the problem goes to err), 1 when the window cannot be opened.
     static int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
-    static std::string Help();
 };

@@ -1,6 +1,6 @@
 #include "gfx/RenderWindow.hpp"
 
-#include "stage/Stage.hpp"
+#include "main/ProgramWindow.hpp"
 #include "stage/SyntheticEvents.hpp"
 
 #include <chrono>
@@ -11,9 +11,8 @@ using namespace events;
 
 TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 {
-    Stage stage;
-    stage.OpenWindow(1024, 600, "SFML Window", 0);
-    gfx::RenderWindow& window = stage.GetWindow();
+    const auto opened = ProgramWindow::Open(1024, 600, "SFML Window", 0);
+    gfx::RenderWindow& window = *opened;
     // One unit per pixel, every pixel is exactly its own scene point, also beyond the left and
     // top edges, where a drag reports negative pixels cast to unsigned.
     unsigned int inexact = 0;
@@ -47,9 +46,8 @@ TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 
 TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
 {
-    Stage stage;
-    stage.OpenWindow(300, 200, "SFML Window", 0);
-    gfx::RenderWindow& window = stage.GetWindow();
+    const auto opened = ProgramWindow::Open(300, 200, "SFML Window", 0);
+    gfx::RenderWindow& window = *opened;
     // Provoke an event from the system and give it time to arrive before the pushed ones.
     window.SetSize(320, 240);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

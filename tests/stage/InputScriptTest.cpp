@@ -58,7 +58,7 @@ TEST(InputScript, AMalformedLineIsReportedWithItsNumber)
     const std::pair<const char*, std::string> cases[] = {
         {"frames 1 # fine\n\n# a comment\njump 3", "drag.txt line 4: unknown step \"jump\""},
         {"move 1.5 2", "drag.txt line 1: X must be a whole number, not \"1.5\""},
-        {"move 1 99999999999", "drag.txt line 1: Y must be from"},
+        {"move 1 99999999999", "drag.txt line 1: Y must be from -2147483648 to 2147483647"},
         {"\npress up 1 2", "drag.txt line 2: unknown button \"up\""},
         {"release left 1", "drag.txt line 1: \"release\" takes 3 arguments"},
         {"wheel 0 1 2", "drag.txt line 1: DELTA must not be 0"},
