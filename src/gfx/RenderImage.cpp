@@ -2,15 +2,22 @@
 
 #include "gfx/SfmlAdapter.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 namespace gfx
 {
+namespace
+{
+constexpr unsigned int LargestAntialiasing = 4;
+} // namespace
+
 RenderImage::RenderImage(unsigned int width, unsigned int height, unsigned int antialiasing)
 {
     if (width == 0 || height == 0 ||
-        !SfmlAdapter::CreateTarget(myTexture, width, height, antialiasing))
+        !SfmlAdapter::CreateTarget(myTexture, width, height,
+                                   std::min(antialiasing, LargestAntialiasing)))
     {
         throw std::runtime_error("cannot create an off-screen image of " + std::to_string(width) +
                                  " x " + std::to_string(height) + " pixels");

@@ -10,6 +10,9 @@
 #include <SFML/Window/Keyboard.hpp>
 #include <SFML/Window/Mouse.hpp>
 #include <algorithm>
+#include <cstddef>
+#include <dlfcn.h>
+#include <vector>
 
 namespace gfx
 {
@@ -169,6 +172,51 @@ void Append(const sf::Event::MouseLeft&, std::deque<Event>& events)
     events.push_back(OfType(Event::MouseLeft));
 }
 
+// SFML 3 hands the icon to desktops that follow the EWMH conventions (_NET_WM_ICON, ARGB words
+// after the width and the height) only while such a window manager runs; SFML 2 always did, and
+// so does the layer, through Xlib, loaded at run time like Display's.
+void WriteDesktopIcon(sf::WindowHandle window, unsigned int width, unsigned int height,
+                      const std::uint8_t* pixels)
+{
+    using OpenDisplay = void* (*)(const char*);
+    using CloseDisplay = int (*)(void*);
+    using InternAtom = unsigned long (*)(void*, const char*, int);
+    using ChangeProperty = int (*)(void*, unsigned long, unsigned long, unsigned long, int, int,
+                                   const unsigned char*, int);
+    // XA_CARDINAL and PropModeReplace, fixed by the X protocol.
+    constexpr unsigned long Cardinal = 6;
+    constexpr int Replace = 0;
+
+    void* const xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
+    if (!xlib)
+    {
+        return;
+    }
+    const auto open = reinterpret_cast<OpenDisplay>(dlsym(xlib, "XOpenDisplay"));
+    const auto close = reinterpret_cast<CloseDisplay>(dlsym(xlib, "XCloseDisplay"));
+    const auto intern = reinterpret_cast<InternAtom>(dlsym(xlib, "XInternAtom"));
+    const auto change = reinterpret_cast<ChangeProperty>(dlsym(xlib, "XChangeProperty"));
+    void* const display = open && close && intern && change ? open(nullptr) : nullptr;
+    if (display)
+    {
+        // Xlib takes the words of a 32-bit property as longs.
+        std::vector<unsigned long> words{width, height};
+        for (std::size_t i = 0; i < std::size_t{width} * height; ++i)
+        {
+            const std::uint8_t* pixel = pixels + 4 * i;
+            const auto channel = [&](std::size_t at, int shift)
+            { return static_cast<unsigned long>(pixel[at]) << shift; };
+            words.push_back(channel(3, 24) | channel(0, 16) | channel(1, 8) | channel(2, 0));
+        }
+        change(display, window, intern(display, "_NET_WM_ICON", 0), Cardinal, 32, Replace,
+               reinterpret_cast<const unsigned char*>(words.data()),
+               static_cast<int>(words.size()));
+        // Closing the connection sends what waits in it.
+        close(display);
+    }
+    dlclose(xlib);
+}
+
 sf::ContextSettings NativeSettings(unsigned int depth, unsigned int stencil,
                                    unsigned int antialiasing)
 {
@@ -257,6 +305,7 @@ void SfmlAdapter::SetIcon(sf::Window& window, unsigned int width, unsigned int h
                           const std::uint8_t* pixels)
 {
     window.setIcon({width, height}, pixels);
+    WriteDesktopIcon(window.getNativeHandle(), width, height, pixels);
 }
 
 bool SfmlAdapter::PollEvent(sf::Window& window, std::deque<Event>& events)
