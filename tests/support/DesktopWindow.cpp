@@ -98,7 +98,7 @@ void DesktopWindow::RequestClose() const
     XFlush(display);
 }
 
-void DesktopWindow::Send(Input input, int x, int y, const std::string& keysym) const
+void DesktopWindow::Send(Input input, int x, int y) const
 {
     Display* const display = myDisplay.get();
     const auto send = [&](int type, long mask, const auto& fill)
@@ -122,7 +122,7 @@ void DesktopWindow::Send(Input input, int x, int y, const std::string& keysym) c
     const auto key = [&](XEvent& event)
     {
         at(event.xkey);
-        event.xkey.keycode = XKeysymToKeycode(display, XStringToKeysym(keysym.c_str()));
+        event.xkey.keycode = XKeysymToKeycode(display, XK_a);
     };
     const auto wheel = [&](XEvent& event)
     {

@@ -27,9 +27,9 @@ public:
     unsigned long GetIconSide() const;
     // Asks the window to close, as a window manager does when its close button is pressed.
     void RequestClose() const;
-    // Input as the X server delivers a user's, at the point (x, y) of the window: a key pressed
-    // and released, by its keysym's name ("a", "Next"); the pointer moved there; one step of the
-    // wheel forwards there; the pointer entering and leaving; the keyboard focus lost.
+    // Input as the X server delivers a user's, at the point (x, y) of the window: the A key
+    // pressed and released; the pointer moved there; one step of the wheel forwards there; the
+    // pointer entering and leaving; the keyboard focus lost.
     enum class Input
     {
         Key,
@@ -39,7 +39,7 @@ public:
         Leave,
         FocusLoss
     };
-    void Send(Input input, int x = 0, int y = 0, const std::string& keysym = "a") const;
+    void Send(Input input, int x, int y) const;
 
 private:
     std::pair<unsigned int, unsigned int> GetSize() const;
