@@ -2,7 +2,7 @@
 # root, or sudo.
 
 # What the program needs to build.
-PROGRAM_PACKAGES=(cmake g++ make libsfml-dev libcli11-dev fonts-dejavu-core)
+PROGRAM_PACKAGES=(cmake g++ make libsfml-dev libfreetype-dev libcli11-dev fonts-dejavu-core)
 # What its tools need besides: pulsestage-shot writes GIFs with giflib.
 TOOL_PACKAGES=(libgif-dev)
 # What the tests and the benchmarks need besides, the display they run on without a desktop, and
