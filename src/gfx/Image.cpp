@@ -3,6 +3,7 @@
 #include "gfx/Err.hpp"
 #include "gfx/SfmlAdapter.hpp"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <algorithm>
 #include <cstddef>
@@ -234,55 +235,79 @@ Image& Image::operator=(Image&&) noexcept = default;
 bool Image::LoadFromFile(const std::string& path)
 {
     myTextureStale = true;
+    sf::Image loaded;
     if (const std::optional<std::string> refusal = Refusal(path))
     {
         Err() << "cannot load \"" << path << "\": " << *refusal << std::endl;
     }
-    else if (myPixels.loadFromFile(path))
+    else if (loaded.loadFromFile(path))
     {
+        myWidth = loaded.getSize().x;
+        myHeight = loaded.getSize().y;
+        const std::uint8_t* const pixels = myWidth * myHeight > 0 ? loaded.getPixelsPtr() : nullptr;
+        myPixels.assign(pixels, pixels + std::size_t{4} * myWidth * myHeight);
         return true;
     }
-    myPixels = sf::Image();
+    Create(0, 0, Color());
     return false;
 }
 
 bool Image::SaveToFile(const std::string& path) const
 {
-    return myPixels.saveToFile(path);
+    return ToNative().saveToFile(path);
 }
 
 void Image::Create(unsigned int width, unsigned int height, const Color& color)
 {
-    SfmlAdapter::CreateImage(myPixels, width, height, color);
+    myWidth = width;
+    myHeight = height;
+    myPixels.resize(std::size_t{4} * width * height);
+    for (std::size_t i = 0; i < myPixels.size(); i += 4)
+    {
+        myPixels[i] = color.r;
+        myPixels[i + 1] = color.g;
+        myPixels[i + 2] = color.b;
+        myPixels[i + 3] = color.a;
+    }
     myTextureStale = true;
 }
 
 unsigned int Image::GetWidth() const
 {
-    return myPixels.getSize().x;
+    return myWidth;
 }
 
 unsigned int Image::GetHeight() const
 {
-    return myPixels.getSize().y;
+    return myHeight;
 }
 
 Color Image::GetPixel(unsigned int x, unsigned int y) const
 {
-    if (x >= GetWidth() || y >= GetHeight())
+    if (x >= myWidth || y >= myHeight)
     {
         return Color(0, 0, 0, 0);
     }
-    return SfmlAdapter::GetPixel(myPixels, x, y);
+    const std::uint8_t* const pixel = &myPixels[4 * (std::size_t{y} * myWidth + x)];
+    return Color(pixel[0], pixel[1], pixel[2], pixel[3]);
 }
 
 void Image::SetPixel(unsigned int x, unsigned int y, const Color& color)
 {
-    if (x < GetWidth() && y < GetHeight())
+    if (x < myWidth && y < myHeight)
     {
-        SfmlAdapter::SetPixel(myPixels, x, y, color);
+        std::uint8_t* const pixel = &myPixels[4 * (std::size_t{y} * myWidth + x)];
+        pixel[0] = color.r;
+        pixel[1] = color.g;
+        pixel[2] = color.b;
+        pixel[3] = color.a;
         myTextureStale = true;
     }
+}
+
+const std::uint8_t* Image::GetPixelsPtr() const
+{
+    return myPixels.empty() ? nullptr : myPixels.data();
 }
 
 void Image::SetSmooth(bool smooth)
@@ -309,7 +334,7 @@ std::shared_ptr<const sf::Texture> Image::GetTexture() const
         {
             myTexture = std::make_shared<sf::Texture>();
         }
-        if (!myTexture->loadFromImage(myPixels))
+        if (!myTexture->loadFromImage(ToNative()))
         {
             myTexture.reset();
             return nullptr;
@@ -317,5 +342,15 @@ std::shared_ptr<const sf::Texture> Image::GetTexture() const
         myTexture->setSmooth(mySmooth);
     }
     return myTexture;
+}
+
+sf::Image Image::ToNative() const
+{
+    sf::Image native;
+    if (!myPixels.empty())
+    {
+        SfmlAdapter::CreateImage(native, myWidth, myHeight, myPixels.data());
+    }
+    return native;
 }
 } // namespace gfx

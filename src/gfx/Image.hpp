@@ -2,14 +2,16 @@
 
 #include "gfx/Color.hpp"
 
-#include <SFML/Graphics/Image.hpp>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sf
 {
+class Image;
 class Texture;
-}
+} // namespace sf
 
 namespace gfx
 {
@@ -42,6 +44,9 @@ public:
     // Transparent black outside the picture.
     Color GetPixel(unsigned int x, unsigned int y) const;
     void SetPixel(unsigned int x, unsigned int y, const Color& color);
+    // Every pixel at once, for reading a whole picture: four bytes a pixel (red, green, blue,
+    // alpha), row after row from the top. Null for an empty image; valid until the image changes.
+    const std::uint8_t* GetPixelsPtr() const;
     // Smooth images are filtered when scaled or turned; images start smooth.
     void SetSmooth(bool smooth);
 
@@ -52,7 +57,17 @@ public:
     std::shared_ptr<const sf::Texture> GetTexture() const;
 
 private:
-    sf::Image myPixels;
+    // Reads its pixels back into an image's storage, which a capture reuses frame after frame.
+    friend class RenderImage;
+
+    // The pixels for SFML, which keeps its own copy of them.
+    sf::Image ToNative() const;
+
+    unsigned int myWidth = 0;
+    unsigned int myHeight = 0;
+    // As GetPixelsPtr gives them; held here rather than in SFML's image, whose pixels can only be
+    // replaced by new storage.
+    std::vector<std::uint8_t> myPixels;
     bool mySmooth = true;
     mutable std::shared_ptr<sf::Texture> myTexture;
     mutable bool myTextureStale = true;

@@ -4,6 +4,8 @@
 #include "gfx/RenderTarget.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
+#include <cstdint>
+#include <vector>
 
 namespace gfx
 {
@@ -21,7 +23,11 @@ public:
 
     // Finishes the frame; call it before reading the pixels.
     void Display();
-    Image CopyToImage() const;
+    Image CopyToImage();
+    // Reads the pixels into the image, whose storage is reused when it has the size already: a
+    // capture reads frame after frame into one image. Throws std::runtime_error when the target
+    // cannot be made current to read it.
+    void CopyToImage(Image& image);
 
 protected:
     sf::RenderTarget& GetNative() override { return myTexture; }
@@ -29,5 +35,7 @@ protected:
 
 private:
     sf::RenderTexture myTexture;
+    // The texture as OpenGL gives it, kept from read to read.
+    std::vector<std::uint8_t> myReadBack;
 };
 } // namespace gfx

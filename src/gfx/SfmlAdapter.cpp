@@ -333,19 +333,9 @@ bool SfmlAdapter::CreateTarget(sf::RenderTexture& target, unsigned int width, un
 }
 
 void SfmlAdapter::CreateImage(sf::Image& image, unsigned int width, unsigned int height,
-                              const Color& color)
+                              const std::uint8_t* pixels)
 {
-    image.resize({width, height}, color);
-}
-
-Color SfmlAdapter::GetPixel(const sf::Image& image, unsigned int x, unsigned int y)
-{
-    return image.getPixel({x, y});
-}
-
-void SfmlAdapter::SetPixel(sf::Image& image, unsigned int x, unsigned int y, const Color& color)
-{
-    image.setPixel({x, y}, color);
+    image.resize({width, height}, pixels);
 }
 #else
 void SfmlAdapter::OpenWindow(sf::RenderWindow& window, const VideoMode& mode,
@@ -389,19 +379,9 @@ bool SfmlAdapter::CreateTarget(sf::RenderTexture& target, unsigned int width, un
 }
 
 void SfmlAdapter::CreateImage(sf::Image& image, unsigned int width, unsigned int height,
-                              const Color& color)
+                              const std::uint8_t* pixels)
 {
-    image.create(width, height, color);
-}
-
-Color SfmlAdapter::GetPixel(const sf::Image& image, unsigned int x, unsigned int y)
-{
-    return image.getPixel(x, y);
-}
-
-void SfmlAdapter::SetPixel(sf::Image& image, unsigned int x, unsigned int y, const Color& color)
-{
-    image.setPixel(x, y, color);
+    image.create(width, height, pixels);
 }
 #endif
 } // namespace gfx

@@ -42,10 +42,8 @@ public:
     static bool CreateTarget(sf::RenderTexture& target, unsigned int width, unsigned int height,
                              unsigned int antialiasing);
 
+    // Pixels in rows of red, green, blue and alpha bytes, at least one.
     static void CreateImage(sf::Image& image, unsigned int width, unsigned int height,
-                            const Color& color);
-    // The point must lie inside the image.
-    static Color GetPixel(const sf::Image& image, unsigned int x, unsigned int y);
-    static void SetPixel(sf::Image& image, unsigned int x, unsigned int y, const Color& color);
+                            const std::uint8_t* pixels);
 };
 } // namespace gfx

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <unordered_map>
 
 namespace
@@ -10,10 +11,24 @@ namespace
 using Rgb = std::uint32_t;
 
 constexpr std::uint8_t NotLookedUp = GifPalette::MostColors;
+// No colour of 24 bits.
+constexpr Rgb NoColor = 0xffffffff;
 
-Rgb RgbOf(const gfx::Color& color)
+// The pixel's four bytes are red, green, blue and alpha.
+Rgb RgbOf(const std::uint8_t* pixel)
 {
-    return (Rgb{color.r} << 16) | (Rgb{color.g} << 8) | Rgb{color.b};
+    return (Rgb{pixel[0]} << 16) | (Rgb{pixel[1]} << 8) | Rgb{pixel[2]};
+}
+
+// The picture's pixels in bulk: one call a pixel costs a capture more than the rest of its work.
+template <typename Visit> void ForEachRgb(const gfx::Image& picture, Visit visit)
+{
+    const std::uint8_t* pixel = picture.GetPixelsPtr();
+    const std::size_t count = std::size_t{picture.GetWidth()} * picture.GetHeight();
+    for (std::size_t i = 0; i < count; ++i, pixel += 4)
+    {
+        visit(i, RgbOf(pixel));
+    }
 }
 
 // Red, green or blue: 0, 1 or 2.
@@ -43,13 +58,7 @@ struct Box
 std::vector<Tally> CountColors(const gfx::Image& picture)
 {
     std::unordered_map<Rgb, std::uint64_t> counts;
-    for (unsigned int y = 0; y < picture.GetHeight(); ++y)
-    {
-        for (unsigned int x = 0; x < picture.GetWidth(); ++x)
-        {
-            ++counts[RgbOf(picture.GetPixel(x, y))];
-        }
-    }
+    ForEachRgb(picture, [&counts](std::size_t, Rgb rgb) { ++counts[rgb]; });
     std::vector<Tally> tallies;
     for (const auto& [color, pixels] : counts)
     {
@@ -180,25 +189,49 @@ GifPalette::GifPalette(const gfx::Image& picture) : myNearest(std::size_t{1} << 
     AddGrid(myColors);
 }
 
-std::uint8_t GifPalette::IndexOf(const gfx::Color& color)
+void GifPalette::IndicesOf(const gfx::Image& picture, std::vector<std::uint8_t>& indices)
 {
-    std::uint8_t& index = myNearest[RgbOf(color)];
-    if (index == NotLookedUp)
-    {
-        index = Nearest(color);
-    }
-    return index;
+    indices.resize(std::size_t{picture.GetWidth()} * picture.GetHeight());
+    // Neighbouring pixels mostly share their colour: no look-up for those.
+    Rgb previous = NoColor;
+    std::uint8_t index = 0;
+    ForEachRgb(picture,
+               [&](std::size_t i, Rgb rgb)
+               {
+                   if (rgb != previous)
+                   {
+                       std::uint8_t& found = myNearest[rgb];
+                       if (found == NotLookedUp)
+                       {
+                           found = Nearest(rgb);
+                       }
+                       index = found;
+                       previous = rgb;
+                   }
+                   indices[i] = index;
+               });
 }
 
-std::uint8_t GifPalette::Nearest(const gfx::Color& color) const
+std::uint8_t GifPalette::Nearest(Rgb rgb) const
 {
-    const auto distance = [&color](const gfx::Color& entry)
+    const auto square = [](int d) { return d * d; };
+    int least = INT_MAX;
+    std::size_t nearest = 0;
+    for (std::size_t i = 0; i < myColors.size(); ++i)
     {
-        const auto square = [](int d) { return d * d; };
-        return square(entry.r - color.r) + square(entry.g - color.g) + square(entry.b - color.b);
-    };
-    const auto nearest = std::min_element(myColors.begin(), myColors.end(),
-                                          [&](const gfx::Color& a, const gfx::Color& b)
-                                          { return distance(a) < distance(b); });
-    return static_cast<std::uint8_t>(nearest - myColors.begin());
+        const gfx::Color& entry = myColors[i];
+        const int distance = square(entry.r - ChannelOf(rgb, 0)) +
+                             square(entry.g - ChannelOf(rgb, 1)) +
+                             square(entry.b - ChannelOf(rgb, 2));
+        if (distance < least)
+        {
+            least = distance;
+            nearest = i;
+        }
+        if (least == 0)
+        {
+            break;
+        }
+    }
+    return static_cast<std::uint8_t>(nearest);
 }

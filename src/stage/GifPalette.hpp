@@ -27,12 +27,13 @@ public:
 
     // At least one entry; alpha is 255.
     const std::vector<gfx::Color>& GetColors() const { return myColors; }
-    // The entry nearest to the colour (least squared distance, the first of equals); alpha does
-    // not count. Remembers the answer, as a capture asks for the same colours again and again.
-    std::uint8_t IndexOf(const gfx::Color& color);
+    // For every pixel of the picture, row after row, the entry nearest to its colour (least
+    // squared distance, the first of equals), into indices, resized to fit; alpha does not count.
+    // Remembers the answers, as a capture asks for the same colours again and again.
+    void IndicesOf(const gfx::Image& picture, std::vector<std::uint8_t>& indices);
 
 private:
-    std::uint8_t Nearest(const gfx::Color& color) const;
+    std::uint8_t Nearest(std::uint32_t rgb) const;
 
     std::vector<gfx::Color> myColors;
     // For each 24-bit colour the entry found for it, or NotLookedUp.

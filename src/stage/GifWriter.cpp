@@ -6,6 +6,7 @@
 #include <gif_lib.h>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace
 {
@@ -64,12 +65,13 @@ void GifWriter::AddFrame(const gfx::Image& picture, int delay)
              std::to_string(picture.GetHeight()) + " does not fit an animation of " +
              std::to_string(myWidth) + "x" + std::to_string(myHeight));
     }
-    std::vector<std::uint8_t> indices = IndicesOf(picture);
+    myPalette->IndicesOf(picture, myIndices);
     // A frame that changes nothing still takes its time: one transparent pixel.
     const Area area = myShown.empty() ? Area{0, 0, myWidth, myHeight}
-                                      : ChangedArea(indices).value_or(Area{0, 0, 1, 1});
-    PutFrame(indices, area, delay);
-    myShown = std::move(indices);
+                                      : ChangedArea(myIndices).value_or(Area{0, 0, 1, 1});
+    PutFrame(myIndices, area, delay);
+    // The storage of the frame before takes the next frame's indices.
+    std::swap(myShown, myIndices);
 }
 
 void GifWriter::Commit()
@@ -127,20 +129,6 @@ void GifWriter::Begin(const gfx::Image& first)
     Check(EGifPutExtensionTrailer(myGif));
 }
 
-std::vector<std::uint8_t> GifWriter::IndicesOf(const gfx::Image& picture)
-{
-    std::vector<std::uint8_t> indices(static_cast<std::size_t>(myWidth) * myHeight);
-    for (unsigned int y = 0; y < myHeight; ++y)
-    {
-        for (unsigned int x = 0; x < myWidth; ++x)
-        {
-            indices[static_cast<std::size_t>(y) * myWidth + x] =
-                myPalette->IndexOf(picture.GetPixel(x, y));
-        }
-    }
-    return indices;
-}
-
 std::optional<GifWriter::Area>
 GifWriter::ChangedArea(const std::vector<std::uint8_t>& indices) const
 {
@@ -150,17 +138,27 @@ GifWriter::ChangedArea(const std::vector<std::uint8_t>& indices) const
     unsigned int bottom = 0;
     for (unsigned int y = 0; y < myHeight; ++y)
     {
-        for (unsigned int x = 0; x < myWidth; ++x)
+        const std::uint8_t* const now = &indices[std::size_t{y} * myWidth];
+        const std::uint8_t* const shown = &myShown[std::size_t{y} * myWidth];
+        if (std::memcmp(now, shown, myWidth) == 0)
         {
-            const std::size_t i = static_cast<std::size_t>(y) * myWidth + x;
-            if (indices[i] != myShown[i])
-            {
-                left = std::min(left, x);
-                top = std::min(top, y);
-                right = std::max(right, x + 1);
-                bottom = std::max(bottom, y + 1);
-            }
+            continue;
         }
+        // Only a change outside the columns found so far widens the area.
+        unsigned int first = 0;
+        while (first < left && now[first] == shown[first])
+        {
+            ++first;
+        }
+        unsigned int end = myWidth;
+        while (end > right && now[end - 1] == shown[end - 1])
+        {
+            --end;
+        }
+        left = std::min(left, first);
+        right = std::max(right, end);
+        top = std::min(top, y);
+        bottom = y + 1;
     }
     if (right == 0)
     {
@@ -182,11 +180,18 @@ void GifWriter::PutFrame(const std::vector<std::uint8_t>& indices, const Area& a
     std::vector<GifPixelType> row(area.Width);
     for (unsigned int y = area.Top; y < area.Top + area.Height; ++y)
     {
-        for (unsigned int x = area.Left; x < area.Left + area.Width; ++x)
+        const std::size_t start = std::size_t{y} * myWidth + area.Left;
+        if (myShown.empty())
         {
-            const std::size_t i = static_cast<std::size_t>(y) * myWidth + x;
-            const bool unchanged = !myShown.empty() && indices[i] == myShown[i];
-            row[x - area.Left] = unchanged ? myTransparent : indices[i];
+            std::copy_n(&indices[start], area.Width, row.begin());
+        }
+        else
+        {
+            for (unsigned int x = 0; x < area.Width; ++x)
+            {
+                const std::uint8_t index = indices[start + x];
+                row[x] = index == myShown[start + x] ? myTransparent : index;
+            }
         }
         Check(EGifPutLine(myGif, row.data(), static_cast<int>(area.Width)));
     }

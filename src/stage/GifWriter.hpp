@@ -48,7 +48,6 @@ private:
     };
 
     void Begin(const gfx::Image& first);
-    std::vector<std::uint8_t> IndicesOf(const gfx::Image& picture);
     // Around every pixel whose index differs from the shown one; nothing when none does.
     std::optional<Area> ChangedArea(const std::vector<std::uint8_t>& indices) const;
     void PutFrame(const std::vector<std::uint8_t>& indices, const Area& area, int delay);
@@ -67,5 +66,7 @@ private:
     unsigned int myHeight = 0;
     // The palette index of every pixel as a viewer shows it after the last frame.
     std::vector<std::uint8_t> myShown;
+    // The indices of the frame being added.
+    std::vector<std::uint8_t> myIndices;
     bool myCommitted = false;
 };

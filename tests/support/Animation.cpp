@@ -74,6 +74,12 @@ Animation ReadAnimation(const std::filesystem::path& path)
         animation.Frames.push_back(std::move(canvas));
     }
     animation.LoopsForever = LoopsForever(gif->SavedImages[0]);
+    const int transparent = Control(gif, 0).TransparentColor;
+    for (int i = 0; gif->SColorMap && i < gif->SColorMap->ColorCount && i != transparent; ++i)
+    {
+        const GifColorType color = gif->SColorMap->Colors[i];
+        animation.Palette.emplace_back(color.Red, color.Green, color.Blue, 255);
+    }
     DGifCloseFile(gif, &error);
     return animation;
 }

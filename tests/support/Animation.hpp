@@ -17,6 +17,9 @@ struct Animation
     std::vector<std::array<int, 4>> Stored;
     // How many pixels each frame draws, the others being transparent.
     std::vector<int> Drawn;
+    // The colours of the global table that frames draw with: those before the first frame's
+    // transparent entry.
+    std::vector<gfx::Color> Palette;
     // All the frames' delays together.
     int Hundredths = 0;
     // The application extension "NETSCAPE2.0" with a loop count of 0 leads the frames.
