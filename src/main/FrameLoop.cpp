@@ -2,6 +2,7 @@
 
 #include "engine/App.hpp"
 #include "engine/GameStateManager.hpp"
+#include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
 
 bool Frame::GoesOn() const
@@ -17,7 +18,7 @@ void Frame::CleanUp() const
     }
 }
 
-Frame RunFrame(App& app, const Overlay& overlay)
+Frame RunFrame(App& app, const Overlay& overlay, gfx::RenderImage* offscreen)
 {
     Frame frame;
     frame.Active = app.mGameStateManager->GetActiveState();
@@ -36,7 +37,13 @@ Frame RunFrame(App& app, const Overlay& overlay)
     if (frame.Active)
     {
         frame.Active->Update();
-        frame.Active->Render(*app.mRenderWindow);
+        frame.Active->Render(offscreen ? static_cast<gfx::RenderTarget&>(*offscreen)
+                                       : *app.mRenderWindow);
+    }
+    if (offscreen)
+    {
+        offscreen->Display();
+        return frame;
     }
     if (overlay)
     {

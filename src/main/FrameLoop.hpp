@@ -7,8 +7,9 @@ class GameState;
 
 namespace gfx
 {
+class RenderImage;
 class RenderWindow;
-}
+} // namespace gfx
 
 // What a frame leaves to the loop that runs it.
 struct Frame
@@ -33,7 +34,11 @@ using Overlay = std::function<void(gfx::RenderWindow&)>;
 // it; let it draw the whole frame into the window; let the overlay, if any, draw over it; show the
 // frame. The caller owns the loop: the program's is RunFrameLoop, the harness runs frames one at
 // a time.
-Frame RunFrame(App& app, const Overlay& overlay = nullptr);
+//
+// Given an off-screen image, the frame is drawn into it instead, and finished there ready to be
+// read: for a frame whose pixels are wanted and that nobody watches. The window and the overlay
+// are then left as they are.
+Frame RunFrame(App& app, const Overlay& overlay = nullptr, gfx::RenderImage* offscreen = nullptr);
 
 // The program's loop: frames until one does not go on, then the state of the last frame is
 // cleaned up. Returns the process's exit code, 0.

@@ -23,15 +23,15 @@ GifRecorder::GifRecorder(const std::string& path, int every, double frameTime)
 {
 }
 
-void GifRecorder::FrameRan(const SceneSession& session)
+void GifRecorder::FrameRan(SceneSession& session)
 {
-    if (session.GetFramesRun() % myEvery == 0)
+    if (Keeps(session.GetFramesRun()))
     {
         Keep(session);
     }
 }
 
-void GifRecorder::Finish(const SceneSession& session)
+void GifRecorder::Finish(SceneSession& session)
 {
     if (session.GetFramesRun() != myLastKept)
     {
@@ -40,11 +40,11 @@ void GifRecorder::Finish(const SceneSession& session)
     myWriter.Commit();
 }
 
-void GifRecorder::Keep(const SceneSession& session)
+void GifRecorder::Keep(SceneSession& session)
 {
     const int frame = session.GetFramesRun();
-    myWriter.AddFrame(session.Snapshot(),
-                      static_cast<int>(HundredthsAt(frame) - HundredthsAt(myLastKept)));
+    session.Snapshot(myPicture);
+    myWriter.AddFrame(myPicture, static_cast<int>(HundredthsAt(frame) - HundredthsAt(myLastKept)));
     myLastKept = frame;
 }
 

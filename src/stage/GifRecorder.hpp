@@ -21,17 +21,22 @@ public:
     // Creates the file's temporary beside path; throws std::runtime_error when it cannot.
     GifRecorder(const std::string& path, int every, double frameTime);
 
+    // Whether the frame of this number (counted from 1) is kept, whatever follows it: the
+    // session draws these off-screen only (SceneSession::SetOffscreenFrames).
+    bool Keeps(int frame) const { return frame % myEvery == 0; }
     // Called after each frame of the session.
-    void FrameRan(const SceneSession& session);
+    void FrameRan(SceneSession& session);
     // Keeps the session's last frame, unless it is kept already, and puts the file in place.
     // Throws std::runtime_error when the file cannot be written.
-    void Finish(const SceneSession& session);
+    void Finish(SceneSession& session);
 
 private:
-    void Keep(const SceneSession& session);
+    void Keep(SceneSession& session);
     long long HundredthsAt(int frame) const;
 
     GifWriter myWriter;
+    // The kept frame's picture, its storage reused from frame to frame.
+    gfx::Image myPicture;
     int myEvery;
     double myFrameTime;
     int myLastKept = 0;

@@ -48,6 +48,7 @@ void SceneSession::Resize(unsigned int width, unsigned int height)
         throw std::runtime_error("the window system did not resize the window to " +
                                  std::to_string(width) + "x" + std::to_string(height));
     }
+    myOffscreenIsLast = false;
     Queue(events::Resized(width, height));
 }
 
@@ -67,7 +68,9 @@ void SceneSession::RunFrame()
         myApplication.GetWindow().PushEvent(event);
     }
     myQueued.clear();
-    myLastFrame = ::RunFrame(myApplication.GetApp());
+    myOffscreenIsLast = myOffscreenFrames(myFramesRun + 1);
+    myLastFrame =
+        ::RunFrame(myApplication.GetApp(), nullptr, myOffscreenIsLast ? &Offscreen() : nullptr);
     ++myFramesRun;
     myFrameObserver();
 }
@@ -104,12 +107,34 @@ bool SceneSession::IsRunning() const
     return myLastFrame.GoesOn();
 }
 
-gfx::Image SceneSession::Snapshot() const
+gfx::Image SceneSession::Snapshot()
+{
+    gfx::Image picture;
+    Snapshot(picture);
+    return picture;
+}
+
+void SceneSession::Snapshot(gfx::Image& picture)
+{
+    if (!myOffscreenIsLast)
+    {
+        gfx::RenderImage& target = Offscreen();
+        myScene->Render(target);
+        target.Display();
+        myOffscreenIsLast = true;
+    }
+    myOffscreen->CopyToImage(picture);
+}
+
+gfx::RenderImage& SceneSession::Offscreen()
 {
     const gfx::RenderWindow& window = myApplication.GetWindow();
-    // Antialiased like the program's window, as far as the system allows off-screen.
-    gfx::RenderImage target(window.GetWidth(), window.GetHeight(), 8);
-    myScene->Render(target);
-    target.Display();
-    return target.CopyToImage();
+    if (!myOffscreen || myOffscreen->GetWidth() != window.GetWidth() ||
+        myOffscreen->GetHeight() != window.GetHeight())
+    {
+        // Antialiased like the program's window, as far as the system allows off-screen. Kept
+        // for the frames that follow: a capture draws one after the other into it.
+        myOffscreen = std::make_unique<gfx::RenderImage>(window.GetWidth(), window.GetHeight(), 8);
+    }
+    return *myOffscreen;
 }

@@ -8,15 +8,22 @@
 #include "stage/ManualTimeSource.hpp"
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
 class InputScript;
 
+namespace gfx
+{
+class RenderImage;
+}
+
 // One of the program's scenes running deterministically: in the program's application, on a
 // clock that advances exactly one frame time per frame, with seeded random numbers, fed only with
 // the input it is given. Each frame is the program's (RunFrame), the input goes through the
-// window's event queue like a user's, and the last frame can be drawn off-screen.
+// window's event queue like a user's, and the last frame can be drawn off-screen; frames whose
+// pictures are wanted throughout are drawn off-screen in the first place.
 //
 // The clock and the random numbers are the process's own: one session at a time.
 class SceneSession
@@ -46,17 +53,29 @@ public:
     void SetFrameTime(double seconds) { myFrameTime = seconds; }
     // Called after every frame from now on, when the frame is complete, as for a recording.
     void SetFrameObserver(std::function<void()> observer) { myFrameObserver = std::move(observer); }
+    // The following frames for which the test holds, asked with the number the frame will have
+    // (GetFramesRun once it has run), are drawn off-screen as Snapshot draws, and not in the
+    // window: their snapshots cost no second drawing. The window keeps the frame before.
+    void SetOffscreenFrames(std::function<bool(int)> offscreen)
+    {
+        myOffscreenFrames = std::move(offscreen);
+    }
 
     // False once the scene has stopped itself; no frame runs after that.
     bool IsRunning() const;
     int GetFramesRun() const { return myFramesRun; }
     GameState& GetScene() { return *myScene; }
     Application& GetApplication() { return myApplication; }
-    // The scene's last frame, drawn again off-screen at the window's size.
-    gfx::Image Snapshot() const;
+    // The scene's last frame, drawn off-screen at the window's size: read where it was drawn off-
+    // screen in the first place, else drawn again.
+    gfx::Image Snapshot();
+    // The same into the picture, whose storage is reused when it has the size already.
+    void Snapshot(gfx::Image& picture);
 
 private:
     void RunFrame();
+    // The off-screen image at the window's size, made anew when the size has changed.
+    gfx::RenderImage& Offscreen();
 
     ManualTimeSource myTime;
     Application myApplication;
@@ -66,4 +85,8 @@ private:
     std::vector<gfx::Event> myQueued;
     int myFramesRun = 0;
     std::function<void()> myFrameObserver = [] {};
+    std::function<bool(int)> myOffscreenFrames = [](int) { return false; };
+    std::unique_ptr<gfx::RenderImage> myOffscreen;
+    // Whether the off-screen image holds the last frame at the window's size.
+    bool myOffscreenIsLast = false;
 };

@@ -25,7 +25,8 @@ scenes in the program's order, makes NAME the active scene and initialises it, t
 of the program's frame loop while the clock advances exactly SECONDS per frame and the random
 numbers come from the seed. The scenes find their pictures where pulsestage does (pulsestage
 --help tells where). It needs a display (under xvfb-run without one); the window it opens shows
-the frames as they run. A value may also be joined to its option with "=", as in --frames=120.)";
+the frames as they run, but for those the GIF keeps, which are drawn off-screen only. A value may
+also be joined to its option with "=", as in --frames=120.)";
 
 std::string Footer()
 {
@@ -86,6 +87,7 @@ void Shoot(const ShotOptions& options)
     if (!options.Gif.empty())
     {
         recorder.emplace(options.Gif, options.Every, options.FrameTime);
+        session.SetOffscreenFrames([&](int frame) { return recorder->Keeps(frame); });
         session.SetFrameObserver([&] { recorder->FrameRan(session); });
     }
     session.Play(script, options.Frames);

@@ -1,5 +1,6 @@
 #include "main/FrameLoop.hpp"
 
+#include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/Application.hpp"
 #include "main/DataFolder.hpp"
@@ -51,6 +52,17 @@ TEST_F(FrameLoop, AFrameHandsOnEveryEventButACloseThenUpdatesRendersAndLetsTheOv
     EXPECT_EQ(state.Events.back().type, gfx::Event::KeyPressed);
     EXPECT_EQ(frame.Active, &state);
     EXPECT_FALSE(frame.GoesOn()) << "the close request ends the loop after this frame";
+}
+
+TEST_F(FrameLoop, AFrameDrawnOffScreenIsFinishedThereWithoutTheOverlay)
+{
+    Push(MouseMoved(1, 2));
+    gfx::RenderImage offscreen(8, 6);
+    offscreen.Clear(gfx::Color::White);
+    RunFrame(
+        app, [&](gfx::RenderWindow&) { state.Calls.push_back("Overlay"); }, &offscreen);
+    EXPECT_EQ(state.Calls, (Calls{"EventHandling", "Update", "Render"}));
+    EXPECT_EQ(offscreen.CopyToImage().GetPixel(7, 5), gfx::Color(0, 128, 128, 255));
 }
 
 TEST_F(FrameLoop, TheLoopEndsAfterTheFrameTheStateStoppedInAndCleansItUpOnce)
