@@ -37,15 +37,29 @@ void GifRecorder::Finish(SceneSession& session)
     {
         Keep(session);
     }
+    AwaitEncoded();
     myWriter.Commit();
 }
 
 void GifRecorder::Keep(SceneSession& session)
 {
     const int frame = session.GetFramesRun();
-    session.Snapshot(myPicture);
-    myWriter.AddFrame(myPicture, static_cast<int>(HundredthsAt(frame) - HundredthsAt(myLastKept)));
+    gfx::Image& picture = myPictures[myNextPicture];
+    session.Snapshot(picture);
+    AwaitEncoded();
+    const int delay = static_cast<int>(HundredthsAt(frame) - HundredthsAt(myLastKept));
+    myEncoding = std::async(std::launch::async,
+                            [this, &picture, delay] { myWriter.AddFrame(picture, delay); });
+    myNextPicture = 1 - myNextPicture;
     myLastKept = frame;
+}
+
+void GifRecorder::AwaitEncoded()
+{
+    if (myEncoding.valid())
+    {
+        myEncoding.get();
+    }
 }
 
 long long GifRecorder::HundredthsAt(int frame) const

@@ -2,6 +2,8 @@
 
 #include "stage/GifWriter.hpp"
 
+#include <array>
+#include <future>
 #include <string>
 
 class InputScript;
@@ -11,6 +13,9 @@ class SceneSession;
 // last. Each kept frame shows for the time since the frame kept before it, in GIF's hundredths
 // of a second: frame n ends at n × dt rounded, so that the rounding errors never add up and the
 // animation lasts as long as the frames it was rendered from.
+//
+// A kept frame is encoded beside the session while it draws the next one: one frame at a time,
+// in order, so that the file is the same as if each were written at once.
 class GifRecorder
 {
 public:
@@ -24,7 +29,8 @@ public:
     // Whether the frame of this number (counted from 1) is kept, whatever follows it: the
     // session draws these off-screen only (SceneSession::SetOffscreenFrames).
     bool Keeps(int frame) const { return frame % myEvery == 0; }
-    // Called after each frame of the session.
+    // Called after each frame of the session. Throws std::runtime_error when the file cannot be
+    // written, for the frame kept before this one.
     void FrameRan(SceneSession& session);
     // Keeps the session's last frame, unless it is kept already, and puts the file in place.
     // Throws std::runtime_error when the file cannot be written.
@@ -34,9 +40,16 @@ private:
     void Keep(SceneSession& session);
     long long HundredthsAt(int frame) const;
 
+    // Waits for the frame being encoded; throws what encoding it threw.
+    void AwaitEncoded();
+
     GifWriter myWriter;
-    // The kept frame's picture, its storage reused from frame to frame.
-    gfx::Image myPicture;
+    // The frame being encoded and the next one to keep, taking turns; their storage is reused.
+    std::array<gfx::Image, 2> myPictures;
+    std::size_t myNextPicture = 0;
+    // Declared after the writer and the pictures: destroyed before them, so that an abandoned
+    // recording waits for its encoding before they go.
+    std::future<void> myEncoding;
     int myEvery;
     double myFrameTime;
     int myLastKept = 0;
