@@ -27,15 +27,6 @@ void RenderImage::Display()
 
 Image RenderImage::CopyToImage() const
 {
-    const sf::Image pixels = myTexture.getTexture().copyToImage();
-    Image image(pixels.getSize().x, pixels.getSize().y);
-    for (unsigned int y = 0; y < pixels.getSize().y; ++y)
-    {
-        for (unsigned int x = 0; x < pixels.getSize().x; ++x)
-        {
-            image.SetPixel(x, y, pixels.getPixel(x, y));
-        }
-    }
-    return image;
+    return Image::FromNative(myTexture.getTexture().copyToImage());
 }
 } // namespace gfx

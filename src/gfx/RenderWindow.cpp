@@ -2,6 +2,7 @@
 
 #include "gfx/Image.hpp"
 
+#include <SFML/Graphics/Texture.hpp>
 #include <vector>
 
 namespace gfx
@@ -73,6 +74,18 @@ void RenderWindow::Display()
 {
     Flush();
     myWindow.display();
+}
+
+Image RenderWindow::CopyToImage()
+{
+    Flush();
+    sf::Texture pixels;
+    if (!pixels.create(GetWidth(), GetHeight()))
+    {
+        return Image();
+    }
+    pixels.update(myWindow);
+    return Image::FromNative(pixels.copyToImage());
 }
 
 void RenderWindow::ShowMouseCursor(bool show)
