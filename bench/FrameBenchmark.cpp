@@ -16,6 +16,7 @@
 #include <SFML/Graphics/VertexArray.hpp>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <iomanip>
@@ -97,8 +98,8 @@ void ForEachCell(int n, const std::function<void(gfx::Vector2f, gfx::Vector2f, g
         for (int x = 0; x < n; ++x)
         {
             const gfx::Vector2f topLeft(x * size.x, y * size.y);
-            const gfx::Color color(static_cast<sf::Uint8>(255 * x / n),
-                                   static_cast<sf::Uint8>(255 * y / n), 128);
+            const gfx::Color color(static_cast<std::uint8_t>(255 * x / n),
+                                   static_cast<std::uint8_t>(255 * y / n), 128);
             cell(topLeft, topLeft + size - gfx::Vector2f(1.f, 1.f), color);
         }
     }
@@ -136,14 +137,14 @@ std::function<void()> GridOfShapes(gfx::RenderWindow& window, int n)
 // The same rectangles as two triangles each, in one draw call.
 std::function<void()> GridOfTriangles(gfx::RenderWindow& window, int n)
 {
-    auto triangles = std::make_shared<sf::VertexArray>(sf::Triangles);
+    auto triangles = std::make_shared<sf::VertexArray>(sf::PrimitiveType::Triangles);
     ForEachCell(n,
                 [&](gfx::Vector2f p1, gfx::Vector2f p2, gfx::Color color)
                 {
                     const gfx::Vector2f corners[] = {p1, {p2.x, p1.y}, p2, {p1.x, p2.y}};
                     for (int corner : {0, 1, 2, 0, 2, 3})
                     {
-                        triangles->append(sf::Vertex(corners[corner], color));
+                        triangles->append(sf::Vertex{corners[corner], color});
                     }
                 });
     return GridFrame(window,

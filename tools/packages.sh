@@ -2,7 +2,7 @@
 # root, or sudo.
 
 # What the program needs to build.
-PROGRAM_PACKAGES=(cmake g++ make libsfml-dev libcli11-dev fonts-dejavu-core)
+PROGRAM_PACKAGES=(cmake g++ make libsfml-dev libfreetype-dev libcli11-dev fonts-dejavu-core)
 # What its tools need besides: pulsestage-shot writes GIFs with giflib, pulsestage-scene draws its
 # inspector with Dear ImGui on OpenGL.
 TOOL_PACKAGES=(libgif-dev libimgui-dev libgl-dev)

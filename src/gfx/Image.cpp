@@ -1,6 +1,7 @@
 #include "gfx/Image.hpp"
 
 #include "gfx/Err.hpp"
+#include "gfx/SfmlAdapter.hpp"
 
 #include <SFML/Graphics/Texture.hpp>
 #include <algorithm>
@@ -259,7 +260,7 @@ bool Image::SaveToFile(const std::string& path) const
 
 void Image::Create(unsigned int width, unsigned int height, const Color& color)
 {
-    myPixels.create(width, height, color);
+    SfmlAdapter::CreateImage(myPixels, width, height, color);
     myTextureStale = true;
 }
 
@@ -279,14 +280,14 @@ Color Image::GetPixel(unsigned int x, unsigned int y) const
     {
         return Color(0, 0, 0, 0);
     }
-    return myPixels.getPixel(x, y);
+    return SfmlAdapter::GetPixel(myPixels, x, y);
 }
 
 void Image::SetPixel(unsigned int x, unsigned int y, const Color& color)
 {
     if (x < GetWidth() && y < GetHeight())
     {
-        myPixels.setPixel(x, y, color);
+        SfmlAdapter::SetPixel(myPixels, x, y, color);
         myTextureStale = true;
     }
 }
