@@ -227,6 +227,13 @@ Image::Image(unsigned int width, unsigned int height, const Color& color)
     Create(width, height, color);
 }
 
+Image Image::FromNative(const sf::Image& pixels)
+{
+    Image image;
+    image.myPixels = pixels;
+    return image;
+}
+
 Image::~Image() = default;
 Image::Image(Image&&) noexcept = default;
 Image& Image::operator=(Image&&) noexcept = default;

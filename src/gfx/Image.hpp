@@ -28,6 +28,8 @@ public:
     Image();
     Image(unsigned int width, unsigned int height, const Color& color = Color(0, 0, 0, 255));
     ~Image();
+    // A copy of SFML's pixels.
+    static Image FromNative(const sf::Image& pixels);
     Image(Image&&) noexcept;
     Image& operator=(Image&&) noexcept;
 
