@@ -233,6 +233,24 @@ void Main::Cleanup()
     delete myUpdatables;
 }
 
+void Main::ListPulses(PulseOwner::List& pulses)
+{
+    if (!myUpdatables)
+    {
+        return;
+    }
+    pulses.push_back({"main", myMainBeat});
+    pulses.push_back({"main rotation", myMainBeatRotation});
+    pulses.push_back({"main scale", myMainBeatScale});
+    pulses.push_back({"main shade", myMainBeatShade});
+    myBackground->ListPulses("background", pulses);
+    myFPS->ListPulses("FPS label", pulses);
+    myHallo->ListPulses("Hallo label", pulses);
+    myAWESOME->ListPulses("AWESOME label", pulses);
+    myShelf1->ListPulses("shelf 1", pulses);
+    myShelf2->ListPulses("shelf 2", pulses);
+}
+
 void Main::EventHandling(gfx::Event Event)
 {
     switch (Event.type)

@@ -3,6 +3,7 @@
 #include "engine/GameState.hpp"
 #include "gfx/Clock.hpp"
 #include "misc/ZoomRange.hpp"
+#include "pulse/PulseOwner.hpp"
 
 #include <array>
 #include <list>
@@ -26,7 +27,8 @@ namespace gamestates
 // The scene where everything moves to one beat: a swaying grid of rectangles behind a level with
 // two shelves and a figure the arrow keys steer, under an interface of pulsing labels and a
 // spinning cursor. It builds all of its objects in Initialize and destroys them in Cleanup.
-class Main final : public GameState
+// Its pulses can be listed by name while it runs, for the tools.
+class Main final : public GameState, public PulseOwner
 {
 public:
     Main();
@@ -36,6 +38,10 @@ public:
     void Update() override;
     void EventHandling(gfx::Event Event) override;
     void Render(gfx::RenderTarget& Target) override;
+    // "main" and its "main rotation", "main scale" and "main shade", then those of the
+    // background, the labels ("FPS label", "Hallo label", "AWESOME label") and the shelves
+    // ("shelf 1", "shelf 2"). Nothing before Initialize; not to be asked after Cleanup.
+    void ListPulses(PulseOwner::List& pulses) override;
 
 private:
     friend class MainProbe;

@@ -228,6 +228,13 @@ Image::Image(unsigned int width, unsigned int height, const Color& color)
     Create(width, height, color);
 }
 
+Image Image::FromNative(const sf::Image& pixels)
+{
+    Image image;
+    image.CopyFrom(pixels);
+    return image;
+}
+
 Image::~Image() = default;
 Image::Image(Image&&) noexcept = default;
 Image& Image::operator=(Image&&) noexcept = default;
@@ -242,10 +249,7 @@ bool Image::LoadFromFile(const std::string& path)
     }
     else if (loaded.loadFromFile(path))
     {
-        myWidth = loaded.getSize().x;
-        myHeight = loaded.getSize().y;
-        const std::uint8_t* const pixels = myWidth * myHeight > 0 ? loaded.getPixelsPtr() : nullptr;
-        myPixels.assign(pixels, pixels + std::size_t{4} * myWidth * myHeight);
+        CopyFrom(loaded);
         return true;
     }
     Create(0, 0, Color());
@@ -342,6 +346,15 @@ std::shared_ptr<const sf::Texture> Image::GetTexture() const
         myTexture->setSmooth(mySmooth);
     }
     return myTexture;
+}
+
+void Image::CopyFrom(const sf::Image& native)
+{
+    myWidth = native.getSize().x;
+    myHeight = native.getSize().y;
+    const std::uint8_t* const pixels = myWidth * myHeight > 0 ? native.getPixelsPtr() : nullptr;
+    myPixels.assign(pixels, pixels + std::size_t{4} * myWidth * myHeight);
+    myTextureStale = true;
 }
 
 sf::Image Image::ToNative() const

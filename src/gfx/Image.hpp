@@ -30,6 +30,8 @@ public:
     Image();
     Image(unsigned int width, unsigned int height, const Color& color = Color(0, 0, 0, 255));
     ~Image();
+    // A copy of SFML's pixels.
+    static Image FromNative(const sf::Image& pixels);
     Image(Image&&) noexcept;
     Image& operator=(Image&&) noexcept;
 
@@ -60,7 +62,8 @@ private:
     // Reads its pixels back into an image's storage, which a capture reuses frame after frame.
     friend class RenderImage;
 
-    // The pixels for SFML, which keeps its own copy of them.
+    // SFML's pixels copied in, and the pixels for SFML, which keeps its own copy of them.
+    void CopyFrom(const sf::Image& native);
     sf::Image ToNative() const;
 
     unsigned int myWidth = 0;

@@ -73,6 +73,16 @@ void RenderTarget::SetView(const View& view)
     myViewTransform = view.ToNative().getTransform();
 }
 
+void RenderTarget::DrawWithOpenGL(const std::function<void()>& draw)
+{
+    Flush();
+    sf::RenderTarget& native = GetNative();
+    static_cast<void>(native.setActive(true));
+    native.pushGLStates();
+    draw();
+    native.popGLStates();
+}
+
 unsigned int RenderTarget::GetWidth() const
 {
     return GetNative().getSize().x;

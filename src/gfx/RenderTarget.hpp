@@ -7,6 +7,7 @@
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/Vertex.hpp>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,10 @@ public:
     // How many times the target has handed geometry to SFML since it was made: each is a draw
     // call to the driver, whose fixed cost a frame pays as often.
     unsigned long GetDrawCalls() const { return myDrawCalls; }
+    // Runs draw over what the target shows so far, with the target's OpenGL context current and
+    // its OpenGL state saved before and given back after: for drawing that speaks OpenGL itself,
+    // such as the tools' inspector.
+    void DrawWithOpenGL(const std::function<void()>& draw);
 
     // For the layer's own drawables, in the frame of the drawable being rendered and with its
     // blend mode: SFML geometry, drawn at once, and triangles as a list, a fan around the first

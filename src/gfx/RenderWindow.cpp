@@ -3,6 +3,7 @@
 #include "gfx/Image.hpp"
 #include "gfx/SfmlAdapter.hpp"
 
+#include <SFML/Graphics/Texture.hpp>
 #include <cstdint>
 #include <vector>
 
@@ -81,6 +82,18 @@ void RenderWindow::Display()
 {
     Flush();
     myWindow.display();
+}
+
+Image RenderWindow::CopyToImage()
+{
+    Flush();
+    sf::Texture pixels;
+    if (!SfmlAdapter::CreateTexture(pixels, GetWidth(), GetHeight()))
+    {
+        return Image();
+    }
+    pixels.update(myWindow);
+    return Image::FromNative(pixels.copyToImage());
 }
 
 void RenderWindow::ShowMouseCursor(bool show)

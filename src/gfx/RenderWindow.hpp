@@ -77,6 +77,8 @@ public:
     const Input& GetInput() const { return myInput; }
 
     void Display();
+    // What the window shows so far in the frame being drawn, before Display.
+    Image CopyToImage();
     void ShowMouseCursor(bool show);
     // What ShowMouseCursor last asked for; a new window shows the pointer.
     bool IsMouseCursorVisible() const { return myMouseCursorVisible; }

@@ -332,6 +332,11 @@ bool SfmlAdapter::CreateTarget(sf::RenderTexture& target, unsigned int width, un
                        std::min(antialiasing, sf::RenderTexture::getMaximumAntiAliasingLevel())));
 }
 
+bool SfmlAdapter::CreateTexture(sf::Texture& texture, unsigned int width, unsigned int height)
+{
+    return texture.resize({width, height});
+}
+
 void SfmlAdapter::CreateImage(sf::Image& image, unsigned int width, unsigned int height,
                               const std::uint8_t* pixels)
 {
@@ -376,6 +381,11 @@ bool SfmlAdapter::CreateTarget(sf::RenderTexture& target, unsigned int width, un
         width, height,
         NativeSettings(0, 0,
                        std::min(antialiasing, sf::RenderTexture::getMaximumAntialiasingLevel())));
+}
+
+bool SfmlAdapter::CreateTexture(sf::Texture& texture, unsigned int width, unsigned int height)
+{
+    return texture.create(width, height);
 }
 
 void SfmlAdapter::CreateImage(sf::Image& image, unsigned int width, unsigned int height,

@@ -11,6 +11,7 @@ namespace sf
 {
 class Image;
 class RenderTexture;
+class Texture;
 class RenderWindow;
 class Window;
 } // namespace sf
@@ -42,6 +43,7 @@ public:
     static bool CreateTarget(sf::RenderTexture& target, unsigned int width, unsigned int height,
                              unsigned int antialiasing);
 
+    static bool CreateTexture(sf::Texture& texture, unsigned int width, unsigned int height);
     // Pixels in rows of red, green, blue and alpha bytes, at least one.
     static void CreateImage(sf::Image& image, unsigned int width, unsigned int height,
                             const std::uint8_t* pixels);

@@ -34,22 +34,27 @@ Frame RunFrame(App& app, const Overlay& overlay, gfx::RenderImage* offscreen)
             frame.Active->EventHandling(Event);
         }
     }
+    gfx::RenderTarget& target =
+        offscreen ? static_cast<gfx::RenderTarget&>(*offscreen) : *app.mRenderWindow;
+    const unsigned long drawCalls = target.GetDrawCalls();
     if (frame.Active)
     {
         frame.Active->Update();
-        frame.Active->Render(offscreen ? static_cast<gfx::RenderTarget&>(*offscreen)
-                                       : *app.mRenderWindow);
+        frame.Active->Render(target);
     }
     if (offscreen)
     {
         offscreen->Display();
-        return frame;
     }
-    if (overlay)
+    else
     {
-        overlay(*app.mRenderWindow);
+        if (overlay)
+        {
+            overlay(*app.mRenderWindow);
+        }
+        app.mRenderWindow->Display();
     }
-    app.mRenderWindow->Display();
+    frame.DrawCalls = target.GetDrawCalls() - drawCalls;
     return frame;
 }
 

@@ -18,6 +18,9 @@ struct Frame
     GameState* Active = nullptr;
     // False once a close request arrived.
     bool Running = true;
+    // The draw calls the frame handed the driver, wherever it was drawn; an overlay's own OpenGL
+    // is not counted.
+    unsigned long DrawCalls = 0;
 
     // Whether the program's loop runs another frame: no close request arrived, there is a state
     // and it still runs, tested in this order.

@@ -4,7 +4,9 @@
 #include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "main/DataFolder.hpp"
+#include "main/UsageError.hpp"
 #include "stage/InputScript.hpp"
+#include "stage/ScenePulses.hpp"
 #include "stage/SyntheticEvents.hpp"
 #include "stage/WindowSettling.hpp"
 
@@ -13,12 +15,18 @@
 #include <string>
 
 SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
-                           double frameTime, unsigned int seed)
+                           double frameTime, unsigned int seed, bool windowPictures)
     : myApplication(DataFolder::OfThisProgram()), myFrameTime(frameTime)
 {
     myApplication.CheckScene(scene);
-    // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
-    gfx::RenderWindow& window = myApplication.OpenWindow(width, height, "pulsestage-shot", 0);
+    // Unless the pictures are the window's, nobody looks at the frames in the window: the
+    // picture is drawn off-screen, antialiased.
+    gfx::RenderWindow& window =
+        myApplication.OpenWindow(width, height, "pulsestage-shot", windowPictures ? 8 : 0);
+    if (windowPictures)
+    {
+        myPictureWindow = &window;
+    }
     // Before the scene is initialised: it reads the window's size there.
     DropStartupEvents(window);
     // The scene hears the session's input alone, not the desktop's.
@@ -54,21 +62,26 @@ void SceneSession::Resize(unsigned int width, unsigned int height)
 
 void SceneSession::RunFrames(int count)
 {
+    RunFrames(count, myFrameTime);
+}
+
+void SceneSession::RunFrames(int count, double seconds)
+{
     for (int i = 0; i < count && IsRunning(); ++i)
     {
-        RunFrame();
+        RunFrame(myPaused ? 0.0 : seconds);
     }
 }
 
-void SceneSession::RunFrame()
+void SceneSession::RunFrame(double seconds)
 {
-    myTime.Advance(myFrameTime);
+    myTime.Advance(seconds);
     for (const gfx::Event& event : myQueued)
     {
         myApplication.GetWindow().PushEvent(event);
     }
     myQueued.clear();
-    myOffscreenIsLast = myOffscreenFrames(myFramesRun + 1);
+    myOffscreenIsLast = !myPictureWindow && myOffscreenFrames(myFramesRun + 1);
     myLastFrame =
         ::RunFrame(myApplication.GetApp(), nullptr, myOffscreenIsLast ? &Offscreen() : nullptr);
     ++myFramesRun;
@@ -92,14 +105,40 @@ void SceneSession::Play(const InputScript& script, int leastFrames)
             }
             break;
         case ScriptStep::Frames:
-            RunFrames(step.Count);
+            RunFrames(step.Count, step.Seconds.value_or(myFrameTime));
             break;
         case ScriptStep::Resize:
             Resize(step.Width, step.Height);
             break;
+        case ScriptStep::Pause:
+        case ScriptStep::Resume:
+            myPaused = step.Type == ScriptStep::Pause;
+            break;
+        case ScriptStep::Step:
+            if (IsRunning())
+            {
+                RunFrame(ScriptStep::StepTime);
+            }
+            break;
+        case ScriptStep::Set:
+            SetParameter(step, script.GetSource());
+            break;
         }
     }
     RunFrames(std::max(leastFrames - myFramesRun, myQueued.empty() ? 0 : 1));
+}
+
+void SceneSession::SetParameter(const ScriptStep& step, const std::string& source)
+{
+    PulseGenerator* const pulse = ScenePulses(*myScene).Find(step.Pulse);
+    if (!pulse)
+    {
+        throw UsageError(source + " line " + std::to_string(step.Line) + ": the scene \"" +
+                         myScene->GetID() + "\" has no pulse named \"" + step.Pulse + "\"");
+    }
+    PulseParameter::Set(*pulse, step.Parameter, step.Value);
+    // The scene draws the pulse's new value from now on.
+    myOffscreenIsLast = false;
 }
 
 bool SceneSession::IsRunning() const
@@ -116,14 +155,34 @@ gfx::Image SceneSession::Snapshot()
 
 void SceneSession::Snapshot(gfx::Image& picture)
 {
-    if (!myOffscreenIsLast)
+    if (myPictureWindow)
     {
-        gfx::RenderImage& target = Offscreen();
-        myScene->Render(target);
-        target.Display();
-        myOffscreenIsLast = true;
+        // Into the frame after the last, which the next frame draws over before it is shown.
+        DrawSnapshot(*myPictureWindow, false);
+        picture = myPictureWindow->CopyToImage();
+        return;
     }
-    myOffscreen->CopyToImage(picture);
+    gfx::RenderImage& target = Offscreen();
+    if (!myOffscreenIsLast || mySnapshotOverlay)
+    {
+        DrawSnapshot(target, myOffscreenIsLast);
+        target.Display();
+        // Under an overlay the frame is no longer bare: another snapshot draws it again.
+        myOffscreenIsLast = !mySnapshotOverlay;
+    }
+    target.CopyToImage(picture);
+}
+
+void SceneSession::DrawSnapshot(gfx::RenderTarget& target, bool frameDrawn)
+{
+    if (!frameDrawn)
+    {
+        myScene->Render(target);
+    }
+    if (mySnapshotOverlay)
+    {
+        mySnapshotOverlay(target);
+    }
 }
 
 gfx::RenderImage& SceneSession::Offscreen()

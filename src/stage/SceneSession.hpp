@@ -13,6 +13,7 @@
 #include <vector>
 
 class InputScript;
+struct ScriptStep;
 
 namespace gfx
 {
@@ -29,10 +30,13 @@ class RenderImage;
 class SceneSession
 {
 public:
-    // Opens a window of the given size and starts the scene in it. Throws UsageError for an
-    // unknown scene (before any window opens), std::runtime_error without a display.
+    // Opens a window of the given size and starts the scene in it. The snapshots are drawn
+    // off-screen, antialiased as far as the system allows there; with windowPictures the window
+    // is the program's kind, antialiased as far as the system allows a window, and the snapshots
+    // are drawn in it, as the program and pulsestage-scene show their frames. Throws UsageError
+    // for an unknown scene (before any window opens), std::runtime_error without a display.
     SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
-                 double frameTime, unsigned int seed);
+                 double frameTime, unsigned int seed, bool windowPictures = false);
     // Cleans the scene up and gives the clocks the system's time back.
     ~SceneSession();
     SceneSession(const SceneSession&) = delete;
@@ -45,8 +49,12 @@ public:
     void Resize(unsigned int width, unsigned int height);
     // Runs frames until count have run or the scene has stopped itself.
     void RunFrames(int count);
+    // The same, each frame taking the seconds given, or none while the script has paused the
+    // scene's time.
+    void RunFrames(int count, double seconds);
     // Applies the script's steps in order, then runs frames until at least leastFrames have run
-    // in all and no input is left over.
+    // in all and no input is left over. Throws UsageError naming the line of a step that changes
+    // a pulse the scene does not have.
     void Play(const InputScript& script, int leastFrames);
 
     // The time each following frame takes, in seconds; never negative.
@@ -54,26 +62,42 @@ public:
     // Called after every frame from now on, when the frame is complete, as for a recording.
     void SetFrameObserver(std::function<void()> observer) { myFrameObserver = std::move(observer); }
     // The following frames for which the test holds, asked with the number the frame will have
-    // (GetFramesRun once it has run), are drawn off-screen as Snapshot draws, and not in the
-    // window: their snapshots cost no second drawing. The window keeps the frame before.
+    // (GetFramesRun once it has run), are drawn where their snapshots read them, so that those
+    // cost no second drawing: off-screen, and not in the window, which keeps the frame before.
+    // Pictures that are the window's are drawn in the window, as every frame.
     void SetOffscreenFrames(std::function<bool(int)> offscreen)
     {
         myOffscreenFrames = std::move(offscreen);
     }
+    // Draws over every snapshot, after the scene.
+    void SetSnapshotOverlay(std::function<void(gfx::RenderTarget&)> overlay)
+    {
+        mySnapshotOverlay = std::move(overlay);
+    }
 
     // False once the scene has stopped itself; no frame runs after that.
     bool IsRunning() const;
+    // Whether the script has paused the scene's time.
+    bool IsPaused() const { return myPaused; }
     int GetFramesRun() const { return myFramesRun; }
+    // The draw calls of the last frame, wherever it was drawn.
+    unsigned long GetFrameDrawCalls() const { return myLastFrame.DrawCalls; }
+    // The seconds the scene's clocks have advanced in all.
+    double GetSceneTime() const { return myTime.GetNow(); }
     GameState& GetScene() { return *myScene; }
     Application& GetApplication() { return myApplication; }
-    // The scene's last frame, drawn off-screen at the window's size: read where it was drawn off-
-    // screen in the first place, else drawn again.
+    // The scene's last frame at the window's size, with the snapshot overlay over it: off-screen,
+    // or in the window when the pictures are the window's. Read where the frame was drawn in the
+    // first place (SetOffscreenFrames), else drawn again.
     gfx::Image Snapshot();
     // The same into the picture, whose storage is reused when it has the size already.
     void Snapshot(gfx::Image& picture);
 
 private:
-    void RunFrame();
+    void RunFrame(double seconds);
+    void SetParameter(const ScriptStep& step, const std::string& source);
+    // The last frame, unless it is drawn there already, and the snapshot overlay over it.
+    void DrawSnapshot(gfx::RenderTarget& target, bool frameDrawn);
     // The off-screen image at the window's size, made anew when the size has changed.
     gfx::RenderImage& Offscreen();
 
@@ -84,9 +108,13 @@ private:
     double myFrameTime;
     std::vector<gfx::Event> myQueued;
     int myFramesRun = 0;
+    bool myPaused = false;
+    // Where the snapshots are drawn when they are the window's.
+    gfx::RenderWindow* myPictureWindow = nullptr;
     std::function<void()> myFrameObserver = [] {};
+    std::function<void(gfx::RenderTarget&)> mySnapshotOverlay;
     std::function<bool(int)> myOffscreenFrames = [](int) { return false; };
     std::unique_ptr<gfx::RenderImage> myOffscreen;
-    // Whether the off-screen image holds the last frame at the window's size.
+    // Whether the off-screen image holds the last frame at the window's size, and nothing over it.
     bool myOffscreenIsLast = false;
 };

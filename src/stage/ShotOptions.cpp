@@ -138,6 +138,12 @@ void ShotOptions::Declare(CLI::App& options)
         ->check(Seeds.Check());
     options.add_option("--script", Script, "input to apply between frames (below)")
         ->type_name("FILE");
+    options.add_flag("--window-pixels", WindowPictures,
+                     "draw the pictures in the program's kind of window and take its pixels, as\n"
+                     "pulsestage-scene showed them, instead of off-screen; the window may\n"
+                     "antialias otherwise, or not at all (Xvfb's windows)");
+    options.add_flag("--inspector", Inspector,
+                     "draw pulsestage-scene's inspector over the pictures (F1 there)");
 }
 
 void ShotOptions::Check() const

@@ -34,6 +34,10 @@ public:
     int Frames = 1;
     double FrameTime = 1.0 / 60.0;
     unsigned int Seed = 1;
+    // The pictures drawn in the window, as the program draws its frames.
+    bool WindowPictures = false;
     // Empty: no script.
     std::string Script;
+    // The player's inspector drawn over the pictures.
+    bool Inspector = false;
 };

@@ -2,9 +2,11 @@
 
 #include "gfx/Err.hpp"
 #include "gfx/Image.hpp"
+#include "gfx/RenderWindow.hpp"
 #include "main/CommandLine.hpp"
 #include "stage/GifRecorder.hpp"
 #include "stage/InputScript.hpp"
+#include "stage/Inspector.hpp"
 #include "stage/SceneSession.hpp"
 #include "stage/ShotOptions.hpp"
 
@@ -16,7 +18,7 @@ namespace
 {
 const char* const Usage = R"(--scene NAME (--out FILE.png | --gif FILE.gif | both)
 [--size WxH] [--frames N] [--every K] [--dt SECONDS] [--seed N]
-[--script FILE])";
+[--script FILE] [--window-pixels] [--inspector])";
 
 const char* const Description =
     R"(Draws a scene of pulsestage off-screen, deterministically, and writes the last frame as a PNG,
@@ -25,8 +27,9 @@ scenes in the program's order, makes NAME the active scene and initialises it, t
 of the program's frame loop while the clock advances exactly SECONDS per frame and the random
 numbers come from the seed. The scenes find their pictures where pulsestage does (pulsestage
 --help tells where). It needs a display (under xvfb-run without one); the window it opens shows
-the frames as they run, but for those the GIF keeps, which are drawn off-screen only. A value may
-also be joined to its option with "=", as in --frames=120.)";
+the frames as they run, but for those the GIF keeps, which are drawn off-screen only (in the
+window with --window-pixels). A value may also be joined to its option with "=", as in
+--frames=120.)";
 
 std::string Footer()
 {
@@ -48,12 +51,24 @@ A script is a text file of input, one step a line, applied in order between fram
                                   with --gif, which keeps one size)
   enter                           the mouse enters the window
   leave                           the mouse leaves the window
-  frames N                        N frames run
+  focus                           the window gains the keyboard focus
+  unfocus                         the window loses it, and with it every key and button held
+  frames N [SECONDS]              N frames run, each SECONDS long (default: --dt)
+  pause                           the scene's time stops: frames take none until "resume"
+  resume                          the scene's time runs again
+  step                            one frame of 1/60 s runs, paused or not
+  set PARAMETER VALUE PULSE       the parameter of the scene's pulse named PULSE (the name may
+                                  have spaces, as "shelf 1 slot 2 scale") becomes VALUE;
+                                  PARAMETER is timefactor, phaseoffset, factor or offset, and a
+                                  variation's are what it does to its origin's
+  seed N                          the random numbers' seed in place of --seed; before every step
   # ...                           a comment, up to the end of the line
 The input of the steps before a "frames" step reaches the scene in the first of those frames.
 After the script, frames run until N frames have run in all and, if input is left over, until
 one more frame has taken it. A scene that stops itself (Escape in "main") ends the run early; the
-picture and the GIF end with its last frame.
+picture and the GIF end with its last frame. pulsestage-scene --record writes a session as such a
+script: replayed with --window-pixels, it draws the frames the window showed, with the window's
+own antialiasing.
 Keys: )" + InputScript::KeyNames() +
            R"(.
 
@@ -80,7 +95,7 @@ void Shoot(const ShotOptions& options)
         GifRecorder::CheckRecordable(script, options.Script);
     }
     SceneSession session(options.Scene, options.Width, options.Height, options.FrameTime,
-                         options.Seed);
+                         script.GetSeed().value_or(options.Seed), options.WindowPictures);
     session.GetApplication().CheckPictures();
     // After the scene is known to exist, before any frame is drawn.
     std::optional<GifRecorder> recorder;
@@ -88,8 +103,31 @@ void Shoot(const ShotOptions& options)
     {
         recorder.emplace(options.Gif, options.Every, options.FrameTime);
         session.SetOffscreenFrames([&](int frame) { return recorder->Keeps(frame); });
-        session.SetFrameObserver([&] { recorder->FrameRan(session); });
     }
+    std::optional<Inspector> inspector;
+    if (options.Inspector)
+    {
+        inspector.emplace(session.GetScene(),
+                          [](const std::string&, PulseParameter::Which, float) {});
+        session.SetSnapshotOverlay(
+            [&](gfx::RenderTarget& target)
+            { inspector->Draw(target, options.FrameTime, session.IsPaused()); });
+    }
+    double sceneTime = 0.0;
+    session.SetFrameObserver(
+        [&]
+        {
+            if (inspector)
+            {
+                inspector->FrameRan(session.GetSceneTime() - sceneTime, session.GetSceneTime(),
+                                    session.GetFrameDrawCalls());
+                sceneTime = session.GetSceneTime();
+            }
+            if (recorder)
+            {
+                recorder->FrameRan(session);
+            }
+        });
     session.Play(script, options.Frames);
     if (!session.IsRunning())
     {
@@ -101,7 +139,12 @@ void Shoot(const ShotOptions& options)
     {
         recorder->Finish(session);
     }
-    if (!options.Out.empty() && !session.Snapshot().SaveToFile(options.Out))
+    const bool written = options.Out.empty() || session.Snapshot().SaveToFile(options.Out);
+    if (inspector)
+    {
+        inspector->Release(session.GetApplication().GetWindow());
+    }
+    if (!written)
     {
         // Half of what was asked for is a failure all the same.
         if (recorder)

@@ -22,6 +22,7 @@ public:
     CLI::Validator Check() const;
     // "1 to 8192", for the help.
     std::string Text() const;
+    constexpr long long Most() const { return myMost; }
 
 private:
     long long myLeast;
