@@ -18,13 +18,11 @@ void GifRecorder::CheckRecordable(const InputScript& script, const std::string& 
     }
 }
 
-GifRecorder::GifRecorder(const std::string& path, int every, double frameTime)
-    : myWriter(path), myEvery(every), myFrameTime(frameTime)
-{
-}
+GifRecorder::GifRecorder(const std::string& path, int every) : myWriter(path), myEvery(every) {}
 
 void GifRecorder::FrameRan(SceneSession& session)
 {
+    Lasted(session.GetFrameSeconds());
     if (Keeps(session.GetFramesRun()))
     {
         Keep(session);
@@ -47,11 +45,23 @@ void GifRecorder::Keep(SceneSession& session)
     gfx::Image& picture = myPictures[myNextPicture];
     session.Snapshot(picture);
     AwaitEncoded();
-    const int delay = static_cast<int>(HundredthsAt(frame) - HundredthsAt(myLastKept));
+    const long long delay = HundredthsNow() - myLastKeptHundredths;
     myEncoding = std::async(std::launch::async,
                             [this, &picture, delay] { myWriter.AddFrame(picture, delay); });
     myNextPicture = 1 - myNextPicture;
     myLastKept = frame;
+    myLastKeptHundredths += delay;
+}
+
+void GifRecorder::Lasted(double seconds)
+{
+    if (seconds != myRunSeconds)
+    {
+        myRunStart += myRunFrames * myRunSeconds;
+        myRunSeconds = seconds;
+        myRunFrames = 0;
+    }
+    ++myRunFrames;
 }
 
 void GifRecorder::AwaitEncoded()
@@ -62,7 +72,7 @@ void GifRecorder::AwaitEncoded()
     }
 }
 
-long long GifRecorder::HundredthsAt(int frame) const
+long long GifRecorder::HundredthsNow() const
 {
-    return std::llround(frame * myFrameTime * 100.0);
+    return std::llround((myRunStart + myRunFrames * myRunSeconds) * 100.0);
 }

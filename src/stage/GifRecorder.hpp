@@ -10,9 +10,11 @@ class InputScript;
 class SceneSession;
 
 // Records what a scene session shows as an animated GIF (GifWriter): every K-th frame and the
-// last. Each kept frame shows for the time since the frame kept before it, in GIF's hundredths
-// of a second: frame n ends at n × dt rounded, so that the rounding errors never add up and the
-// animation lasts as long as the frames it was rendered from.
+// last. Each kept frame shows for as long as the frames since the one kept before it lasted
+// (SceneSession::GetFrameSeconds), in GIF's hundredths of a second: frame n ends at the total of
+// the frames' times up to it, rounded, so that the rounding errors never add up and the animation
+// lasts as long as the frames it was rendered from. Frames of one length in a row are timed
+// together, as count × length: n frames of dt end at n × dt, rounded.
 //
 // A kept frame is encoded beside the session while it draws the next one: one frame at a time,
 // in order, so that the file is the same as if each were written at once.
@@ -24,7 +26,7 @@ public:
     static void CheckRecordable(const InputScript& script, const std::string& source);
 
     // Creates the file's temporary beside path; throws std::runtime_error when it cannot.
-    GifRecorder(const std::string& path, int every, double frameTime);
+    GifRecorder(const std::string& path, int every);
 
     // Whether the frame of this number (counted from 1) is kept, whatever follows it: the
     // session draws these off-screen only (SceneSession::SetOffscreenFrames).
@@ -38,7 +40,10 @@ public:
 
 private:
     void Keep(SceneSession& session);
-    long long HundredthsAt(int frame) const;
+    // Adds a frame of the seconds given to the time elapsed.
+    void Lasted(double seconds);
+    // The time elapsed up to the last frame, rounded to hundredths of a second.
+    long long HundredthsNow() const;
 
     // Waits for the frame being encoded; throws what encoding it threw.
     void AwaitEncoded();
@@ -51,6 +56,10 @@ private:
     // recording waits for its encoding before they go.
     std::future<void> myEncoding;
     int myEvery;
-    double myFrameTime;
     int myLastKept = 0;
+    long long myLastKeptHundredths = 0;
+    // The time elapsed before the run of frames of one length that goes on, and that run.
+    double myRunStart = 0.0;
+    double myRunSeconds = 0.0;
+    int myRunFrames = 0;
 };

@@ -48,7 +48,7 @@ GifWriter::~GifWriter()
     }
 }
 
-void GifWriter::AddFrame(const gfx::Image& picture, int delay)
+void GifWriter::AddFrame(const gfx::Image& picture, long long delay)
 {
     if (!myPalette)
     {
@@ -64,9 +64,15 @@ void GifWriter::AddFrame(const gfx::Image& picture, int delay)
     // A frame that changes nothing still takes its time: one transparent pixel.
     const Area area = myShown.empty() ? Area{0, 0, myWidth, myHeight}
                                       : ChangedArea(myIndices).value_or(Area{0, 0, 1, 1});
-    PutFrame(myIndices, area, delay);
+    PutFrame(myIndices, area, static_cast<int>(std::min<long long>(delay, LongestDelay)));
     // The storage of the frame before takes the next frame's indices.
     std::swap(myShown, myIndices);
+    // Longer than GIF can say, the frame goes on in frames that change nothing.
+    for (delay -= LongestDelay; delay > 0; delay -= LongestDelay)
+    {
+        PutFrame(myShown, Area{0, 0, 1, 1},
+                 static_cast<int>(std::min<long long>(delay, LongestDelay)));
+    }
 }
 
 void GifWriter::Commit()

@@ -20,24 +20,24 @@ struct GifFileType;
 class GifWriter
 {
 public:
-    // The longest time a frame can show, in hundredths of a second.
-    static constexpr int LongestDelay = 65535;
-
     // Creates the temporary file. Throws std::runtime_error when it cannot.
     explicit GifWriter(const std::string& path);
     ~GifWriter();
     GifWriter(const GifWriter&) = delete;
     GifWriter& operator=(const GifWriter&) = delete;
 
-    // Appends a frame that shows for delay hundredths of a second (0 to LongestDelay). Every
-    // frame has the size of the first. Throws std::runtime_error when the file cannot be
-    // written or the size differs.
-    void AddFrame(const gfx::Image& picture, int delay);
+    // Appends a frame that shows for delay hundredths of a second, 0 or more; a frame longer than
+    // GIF can say goes on in frames that change nothing. Every frame has the size of the first.
+    // Throws std::runtime_error when the file cannot be written or the size differs.
+    void AddFrame(const gfx::Image& picture, long long delay);
     // Ends the file and renames it to the target. Throws std::runtime_error when there is no
     // frame or the file cannot be finished.
     void Commit();
 
 private:
+    // The longest time one of GIF's frames can show, in hundredths of a second.
+    static constexpr long long LongestDelay = 65535;
+
     struct Area
     {
         unsigned int Left;

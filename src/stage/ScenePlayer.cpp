@@ -65,7 +65,7 @@ bool ScenePlayer::RunFrame(double realSeconds)
     const double seconds = stepping ? ScriptStep::StepTime : myPaused ? 0.0 : realSeconds;
     if (myRecorder)
     {
-        stepping ? myRecorder->Stepped() : myRecorder->FrameRan(seconds);
+        stepping ? myRecorder->Stepped() : myRecorder->FrameRan(realSeconds);
     }
     myTime.Advance(seconds);
     mySceneTime += seconds;

@@ -69,13 +69,14 @@ void SceneSession::RunFrames(int count, double seconds)
 {
     for (int i = 0; i < count && IsRunning(); ++i)
     {
-        RunFrame(myPaused ? 0.0 : seconds);
+        RunFrame(seconds, myPaused ? 0.0 : seconds);
     }
 }
 
-void SceneSession::RunFrame(double seconds)
+void SceneSession::RunFrame(double seconds, double advance)
 {
-    myTime.Advance(seconds);
+    myTime.Advance(advance);
+    myFrameSeconds = seconds;
     for (const gfx::Event& event : myQueued)
     {
         myApplication.GetWindow().PushEvent(event);
@@ -117,7 +118,7 @@ void SceneSession::Play(const InputScript& script, int leastFrames)
         case ScriptStep::Step:
             if (IsRunning())
             {
-                RunFrame(ScriptStep::StepTime);
+                RunFrame(ScriptStep::StepTime, ScriptStep::StepTime);
             }
             break;
         case ScriptStep::Set:

@@ -49,8 +49,8 @@ public:
     void Resize(unsigned int width, unsigned int height);
     // Runs frames until count have run or the scene has stopped itself.
     void RunFrames(int count);
-    // The same, each frame taking the seconds given, or none while the script has paused the
-    // scene's time.
+    // The same, each frame lasting the seconds given; while the script has paused the scene's
+    // time, the frames last as long, but the scene's clocks stand still.
     void RunFrames(int count, double seconds);
     // Applies the script's steps in order, then runs frames until at least leastFrames have run
     // in all and no input is left over. Throws UsageError naming the line of a step that changes
@@ -80,6 +80,9 @@ public:
     // Whether the script has paused the scene's time.
     bool IsPaused() const { return myPaused; }
     int GetFramesRun() const { return myFramesRun; }
+    // How long the last frame lasted for whoever watched it, paused or not: what a GIF shows it
+    // for.
+    double GetFrameSeconds() const { return myFrameSeconds; }
     // The draw calls of the last frame, wherever it was drawn.
     unsigned long GetFrameDrawCalls() const { return myLastFrame.DrawCalls; }
     // The seconds the scene's clocks have advanced in all.
@@ -94,7 +97,9 @@ public:
     void Snapshot(gfx::Image& picture);
 
 private:
-    void RunFrame(double seconds);
+    // A frame that lasts the seconds given, for whoever watches it, while the scene's clocks
+    // advance by advance.
+    void RunFrame(double seconds, double advance);
     void SetParameter(const ScriptStep& step, const std::string& source);
     // The last frame, unless it is drawn there already, and the snapshot overlay over it.
     void DrawSnapshot(gfx::RenderTarget& target, bool frameDrawn);
@@ -106,6 +111,7 @@ private:
     GameState* myScene = nullptr;
     Frame myLastFrame;
     double myFrameTime;
+    double myFrameSeconds = 0.0;
     std::vector<gfx::Event> myQueued;
     int myFramesRun = 0;
     bool myPaused = false;

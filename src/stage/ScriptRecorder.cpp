@@ -57,14 +57,12 @@ void ScriptRecorder::Paused()
 {
     EndRun();
     Write("pause");
-    myPaused = true;
 }
 
 void ScriptRecorder::Resumed()
 {
     EndRun();
     Write("resume");
-    myPaused = false;
 }
 
 void ScriptRecorder::Stepped()
@@ -95,8 +93,7 @@ void ScriptRecorder::EndRun()
 {
     if (myRun > 0)
     {
-        // Paused frames take no time whatever the line says.
-        Write("frames " + std::to_string(myRun) + (myPaused ? "" : " " + Exact(myRunSeconds)));
+        Write("frames " + std::to_string(myRun) + " " + Exact(myRunSeconds));
     }
     myRun = 0;
 }

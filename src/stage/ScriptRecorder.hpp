@@ -19,7 +19,8 @@ public:
 
     // An event the scene is to hear in the next frame.
     void Heard(const gfx::Event& event);
-    // A frame ran that took the seconds given: none while paused.
+    // A frame ran that took the seconds given. Paused, it still took them for the user, though not
+    // for the scene: a replay's scene takes none, and its GIF shows the frame as long.
     void FrameRan(double seconds);
     void Paused();
     void Resumed();
@@ -34,7 +35,6 @@ private:
     void EndRun();
 
     PartFile myFile;
-    bool myPaused = false;
     // The frames that ran since the last line, each of the same time.
     int myRun = 0;
     double myRunSeconds = 0.0;

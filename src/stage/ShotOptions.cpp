@@ -1,7 +1,6 @@
 #include "stage/ShotOptions.hpp"
 
 #include "main/UsageError.hpp"
-#include "stage/GifWriter.hpp"
 #include "stage/Lowercase.hpp"
 #include "stage/WholeRange.hpp"
 
@@ -10,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <sstream>
 #include <stdexcept>
 
 namespace
@@ -155,15 +153,5 @@ void ShotOptions::Check() const
     if (Out.empty() && Gif.empty())
     {
         throw UsageError("--out: required: name the PNG file to write (or, with --gif, the GIF)");
-    }
-    // GIF's delays are 16 bits of hundredths of a second; one more hundredth may come from the
-    // rounding carried over.
-    const double longest = (GifWriter::LongestDelay - 1) / 100.0;
-    if (Every * FrameTime > longest)
-    {
-        std::ostringstream problem;
-        problem << "--every: a GIF shows a frame for at most " << longest << " s, not " << Every
-                << " frames of " << FrameTime << " s";
-        throw UsageError(problem.str());
     }
 }

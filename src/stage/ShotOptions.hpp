@@ -19,8 +19,7 @@ public:
     // Declares the options, each value checked as it is read: a wrong one fails the reading with
     // a message that names the option.
     void Declare(CLI::App& options);
-    // Throws UsageError naming what the options read lack or cannot do together: a scene, a file
-    // to write, a GIF's longest delay.
+    // Throws UsageError naming what the options read lack: a scene, a file to write.
     void Check() const;
 
     std::string Scene;

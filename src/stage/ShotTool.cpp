@@ -33,8 +33,11 @@ window with --window-pixels). A value may also be joined to its option with "=",
 
 std::string Footer()
 {
-    return R"(The GIF shows each frame it keeps for the time since the frame kept before it, K x SECONDS,
-rounded to GIF's hundredths of a second so that the whole lasts as long as the frames rendered.
+    return R"(The GIF shows each frame it keeps for as long as the frames since the one kept before lasted
+(K x SECONDS, unless the script gives frames times of their own), rounded to GIF's hundredths
+of a second so that the whole lasts as long as the frames rendered. A paused frame lasts as a
+running one (a step 1/60 s), so that a session recorded by pulsestage-scene plays as it was
+seen; a frame longer than GIF's 655.35 s goes on in frames that change nothing.
 Viewers show a frame shorter than 0.02 s far longer, so keep K x SECONDS at 0.02 or more (with
 the default 1/60 s: --every 2 or more) and N a multiple of K. It has at most 255 colours, chosen
 from its first frame; each frame stores only the pixels that changed.
@@ -54,7 +57,8 @@ A script is a text file of input, one step a line, applied in order between fram
   focus                           the window gains the keyboard focus
   unfocus                         the window loses it, and with it every key and button held
   frames N [SECONDS]              N frames run, each SECONDS long (default: --dt)
-  pause                           the scene's time stops: frames take none until "resume"
+  pause                           the scene's time stops: frames take none of it until
+                                  "resume", though they last their SECONDS in the GIF
   resume                          the scene's time runs again
   step                            one frame of 1/60 s runs, paused or not
   set PARAMETER VALUE PULSE       the parameter of the scene's pulse named PULSE (the name may
@@ -101,7 +105,7 @@ void Shoot(const ShotOptions& options)
     std::optional<GifRecorder> recorder;
     if (!options.Gif.empty())
     {
-        recorder.emplace(options.Gif, options.Every, options.FrameTime);
+        recorder.emplace(options.Gif, options.Every);
         session.SetOffscreenFrames([&](int frame) { return recorder->Keeps(frame); });
     }
     std::optional<Inspector> inspector;

@@ -57,6 +57,6 @@ TEST(GifWriter, EachFrameStoresTheRectangleThatChangedAndAnUncommittedWriterLeav
     EXPECT_EQ(animation.Stored, stored);
     // Within its rectangle a frame draws only what changed.
     EXPECT_EQ(animation.Drawn, (std::vector<int>{24, 1, 0, 2}));
-    EXPECT_EQ(animation.Hundredths, 1 + 2 + 3 + 4);
+    EXPECT_EQ(animation.Delays, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_TRUE(animation.LoopsForever);
 }

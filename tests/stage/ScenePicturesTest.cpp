@@ -97,8 +97,8 @@ TEST(ScenePictures, EveryListedPictureLooksLikeItsReference)
 TEST(ScenePictures, AnAnimationShowsThePicturesOfTheFramesItKeepsForTheirTimeAndLoops)
 {
     // Seven frames of 1/60 s, every second one kept and the last: frames 2, 4, 6 and 7, which end
-    // at 3.3, 6.7, 10 and 11.7 hundredths of a second, so 12 hundredths in all (each delay
-    // rounded on its own would add up to 3 + 3 + 3 + 2 = 11).
+    // at 3.3, 6.7, 10 and 11.7 hundredths of a second, rounded 3, 7, 10 and 12 (each delay
+    // rounded on its own would be 3, 3, 3 and 2).
     const fs::path gif = TempPath("seven.gif");
     const fs::path last = TempPath("seven.png");
     const fs::path second = TempPath("two.png");
@@ -108,7 +108,7 @@ TEST(ScenePictures, AnAnimationShowsThePicturesOfTheFramesItKeepsForTheirTimeAnd
 
     const testing_support::Animation animation = testing_support::ReadAnimation(gif);
     ASSERT_EQ(animation.Frames.size(), 4u);
-    EXPECT_EQ(animation.Hundredths, 12);
+    EXPECT_EQ(animation.Delays, (std::vector<int>{3, 4, 3, 2}));
     EXPECT_TRUE(animation.LoopsForever);
     // The frames it keeps are those the PNG shows, to the bit, each pixel in the palette's
     // nearest colour: not drawn with other antialiasing, nor a frame early or late.
@@ -118,4 +118,23 @@ TEST(ScenePictures, AnAnimationShowsThePicturesOfTheFramesItKeepsForTheirTimeAnd
     {
         fs::remove(file);
     }
+}
+
+TEST(ScenePictures, AnAnimationOfAScriptShowsEachFrameForTheTimeItsFramesLasted)
+{
+    // Each frame's end in seconds, with --dt 0.02: 0.013, 0.113, 0.213; paused, each still lasts
+    // its time, 0.258, 0.303, and --dt, 0.323; a step lasts 1/60 s, 0.339667; running again,
+    // 0.344567 and 700.344567. Every second frame is kept and the last: frames 2, 4, 6, 8 and 9
+    // end at 11, 26, 32, 34 and 70034 hundredths, rounded, and the last frame's 70000 hundredths,
+    // longer than a GIF frame can show, go on in a frame that changes nothing.
+    const fs::path script = TempPath("durations.script");
+    std::ofstream(script) << "frames 1 0.013\nframes 2 0.1\npause\nframes 2 0.045\nframes 1\n"
+                             "step\nresume\nframes 1 0.0049\nframes 1 700\n";
+    const fs::path gif = TempPath("durations.gif");
+    Shoot({"--scene", "main", "--size", "64x40", "--dt", "0.02", "--every", "2", "--script",
+           script.string(), "--gif", gif.string()});
+    EXPECT_EQ(testing_support::ReadAnimation(gif).Delays,
+              (std::vector<int>{11, 15, 6, 2, 65535, 4465}));
+    fs::remove(script);
+    fs::remove(gif);
 }

@@ -121,6 +121,8 @@ TEST_F(ScenePlayerTest, APausedSteppedAndEditedSessionReplaysToTheFrameTheWindow
     // The player's own keys are not the scene's.
     EXPECT_EQ(recorded.find("Space"), std::string::npos) << recorded;
     EXPECT_NE(recorded.find("\nstep\nset factor 2 main\nresume\n"), std::string::npos) << recorded;
+    // A paused frame keeps its time for a GIF of the replay.
+    EXPECT_NE(recorded.find("\npause\nframes 1 0.5\n"), std::string::npos) << recorded;
 
     // Drawn as the window drew, with the window's own antialiasing.
     const std::string replay = (folder / "replay.png").string();

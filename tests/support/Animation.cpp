@@ -61,7 +61,7 @@ Animation ReadAnimation(const std::filesystem::path& path)
     for (int i = 0; i < gif->ImageCount; ++i)
     {
         EXPECT_EQ(Control(gif, i).DisposalMode, DISPOSE_DO_NOT) << path << " frame " << i;
-        animation.Hundredths += Control(gif, i).DelayTime;
+        animation.Delays.push_back(Control(gif, i).DelayTime);
         const GifImageDesc& area = gif->SavedImages[i].ImageDesc;
         animation.Stored.push_back({area.Left, area.Top, area.Width, area.Height});
         gfx::Image canvas(static_cast<unsigned int>(gif->SWidth),

@@ -20,8 +20,8 @@ struct Animation
     // The colours of the global table that frames draw with: those before the first frame's
     // transparent entry.
     std::vector<gfx::Color> Palette;
-    // All the frames' delays together.
-    int Hundredths = 0;
+    // How long each frame shows, in hundredths of a second.
+    std::vector<int> Delays;
     // The application extension "NETSCAPE2.0" with a loop count of 0 leads the frames.
     bool LoopsForever = false;
 };
