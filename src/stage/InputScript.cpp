@@ -149,9 +149,10 @@ public:
     double Seconds(std::size_t index) const
     {
         const double seconds = Decimal(index, "SECONDS");
-        if (!(seconds >= 0.0 && seconds <= LongestFrame))
+        if (!(seconds >= 0.0 && seconds <= ScriptStep::LongestFrame))
         {
-            Fail("SECONDS must be from 0 to 3600, not \"" + myWords[index] + "\"");
+            Fail("SECONDS must be from 0 to " + std::to_string(ScriptStep::LongestFrame) +
+                 ", not \"" + myWords[index] + "\"");
         }
         return seconds;
     }
@@ -220,8 +221,6 @@ public:
     }
 
 private:
-    static constexpr double LongestFrame = 3600.0;
-
     double Decimal(std::size_t index, const std::string& what) const
     {
         const std::string& word = myWords[index];

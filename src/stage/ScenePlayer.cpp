@@ -9,6 +9,7 @@
 #include "stage/ScriptRecorder.hpp"
 #include "stage/ScriptStep.hpp"
 
+#include <algorithm>
 #include <random>
 
 namespace
@@ -59,6 +60,9 @@ ScenePlayer::~ScenePlayer()
 
 bool ScenePlayer::RunFrame(double realSeconds)
 {
+    // No longer than a script's frame, so that the recording replays: a frame the machine slept
+    // through counts as that long.
+    realSeconds = std::min(realSeconds, double{ScriptStep::LongestFrame});
     TakeEvents();
     const bool stepping = myPaused && myStepAsked;
     myStepAsked = false;

@@ -58,7 +58,8 @@ public:
     void SetEventSource(EventSource source) { myEvents = std::move(source); }
 
     // Runs one frame that took realSeconds since the last one began (since the start, for the
-    // first). False when the session is over: the window was closed or the scene stopped.
+    // first), an hour at most (ScriptStep::LongestFrame). False when the session is over: the
+    // window was closed or the scene stopped.
     bool RunFrame(double realSeconds);
     // Puts the recording in place. Throws std::runtime_error when it cannot be written.
     void Finish();

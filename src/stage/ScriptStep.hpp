@@ -25,6 +25,9 @@ struct ScriptStep
 
     // What one step lasts, as the player's period key steps.
     static constexpr double StepTime = 1.0 / 60.0;
+    // The longest a frame may last, in seconds: an hour. The scenes take a frame's time in float
+    // seconds, and far longer ones (from about 1e38) are infinite there and lose the picture.
+    static constexpr int LongestFrame = 3600;
 
     Kind Type = Input;
     // Input: the events, in the order the window would deliver them.

@@ -2,6 +2,7 @@
 
 #include "main/UsageError.hpp"
 #include "stage/Lowercase.hpp"
+#include "stage/ScriptStep.hpp"
 #include "stage/WholeRange.hpp"
 
 #include <CLI/CLI.hpp>
@@ -13,10 +14,6 @@
 
 namespace
 {
-// A frame may last up to an hour. The scenes take a frame's time in float seconds, and far
-// longer ones (from about 1e38) are infinite there and lose the picture.
-constexpr int LongestFrame = 3600;
-
 // The path, when its extension names the file type, in any case.
 CLI::Validator FileOfType(const std::string& what, const std::string& type)
 {
@@ -54,7 +51,7 @@ void ReadSize(const std::string& text, unsigned int& width, unsigned int& height
     }
 }
 
-// Seconds as a decimal number (0.02) or a fraction (1/50), up to LongestFrame.
+// Seconds as a decimal number (0.02) or a fraction (1/50), up to ScriptStep::LongestFrame.
 double ReadSeconds(const std::string& text)
 {
     const std::size_t slash = text.find('/');
@@ -77,10 +74,10 @@ double ReadSeconds(const std::string& text)
         throw CLI::ValidationError("--dt",
                                    "expected seconds such as 0.02 or 1/50, not \"" + text + "\"");
     }
-    if (value > LongestFrame)
+    if (value > ScriptStep::LongestFrame)
     {
         throw CLI::ValidationError("--dt", "a frame may last from 0 to " +
-                                               std::to_string(LongestFrame) +
+                                               std::to_string(ScriptStep::LongestFrame) +
                                                " seconds (one hour), not " + text);
     }
     return value;
@@ -127,7 +124,7 @@ void ShotOptions::Declare(CLI::App& options)
     options
         .add_option_function<std::string>(
             "--dt", [this](const std::string& text) { FrameTime = ReadSeconds(text); },
-            "the time each frame takes, 0 to " + std::to_string(LongestFrame) +
+            "the time each frame takes, 0 to " + std::to_string(ScriptStep::LongestFrame) +
                 ", such as 0.02 or 1/50 (default 1/60)")
         ->type_name("SECONDS");
     options
