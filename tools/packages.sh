@@ -8,6 +8,8 @@ TOOL_PACKAGES=(libgif-dev)
 # What the tests and the benchmarks need besides, the display they run on without a desktop, and
 # the validators of the desktop entry and the AppStream metadata.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream)
+# What tools/test-on.sh needs besides on this machine to make a chroot of another release.
+CHROOT_PACKAGES=(mmdebstrap)
 
 ensure_packages() {
     local missing=()
