@@ -107,7 +107,8 @@ rm -rf "$probe"
 
 # The rest runs in a mount namespace of its own: whatever happens, no mount outlives the command.
 if [ -z "${PULSESTAGE_TEST_ON_NAMESPACE:-}" ]; then
-    exec unshare --mount --propagation private env PULSESTAGE_TEST_ON_NAMESPACE=1 "$0" "$release" "$@"
+    exec unshare --mount --propagation private env PULSESTAGE_TEST_ON_NAMESPACE=1 \
+        "$PWD/tools/test-on.sh" "$release" "$@"
 fi
 
 seconds() { echo "$((SECONDS - $1)) s"; }
@@ -165,7 +166,7 @@ for file in /etc/hosts /etc/resolv.conf; do
         cp --remove-destination "$file" "$root/etc/"
     fi
 done
-if [ -n "$(git status --porcelain)" ]; then
+if [ -n "$(git -c safe.directory='*' status --porcelain)" ]; then
     echo "== note: the chroot gets the checkout's HEAD; uncommitted changes are not part of it"
 fi
 git -c safe.directory='*' clone --quiet --no-checkout "$PWD" "$root/src"
@@ -180,8 +181,9 @@ bind /sys /sys
 bind "$packages" /var/cache/apt/archives
 
 # Runs the command in the chroot, in /src, in pid and mount namespaces of its own (and others as
-# given), with a clean environment. The shell stays the namespace's first process, which the
-# command must not be: xvfb-run, as the first, never hears that its server is ready.
+# given), with a clean environment. The shell stays the namespace's first process, which has
+# duties of its own: made the first by the shell's exec of a last command, xvfb-run waited
+# forever for its server's signal that it was ready.
 in_chroot() {
     local command=$1
     shift
