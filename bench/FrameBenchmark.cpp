@@ -8,15 +8,15 @@
 #include "gfx/Randomizer.hpp"
 #include "gfx/RenderWindow.hpp"
 #include "gfx/Shape.hpp"
+#include "main/Application.hpp"
+#include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
-#include "stage/ForwardingState.hpp"
 #include "stage/ManualTimeSource.hpp"
-#include "stage/Stage.hpp"
-#include "stage/SyntheticEvents.hpp"
 
 #include <SFML/Graphics/VertexArray.hpp>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <iomanip>
@@ -63,35 +63,30 @@ struct Case
     double DrawCallsPerFrame = 0.0;
 };
 
-// One of the program's scenes, initialised in the stage's window and run a frame at a time
-// through the program's frame loop, as the picture tests run it, so that scenes can take turns.
+// One of the program's scenes, initialised in the application's window and run a frame at a time
+// with the program's frame, as the picture tests run it, so that scenes can take turns.
 class SceneRunner
 {
 public:
-    SceneRunner(Stage& stage, ManualTimeSource& time, const GameStateID& id)
-        : myStage(stage), myTime(time), myScene(stage.Start(id)), myForwarder(myScene)
+    SceneRunner(Application& application, ManualTimeSource& time, const GameStateID& id)
+        : myApplication(application), myTime(time), myScene(application.Start(id))
     {
-        myStage.GetApp().mGameStateManager->RegisterState(&myForwarder);
     }
     ~SceneRunner() { myScene.Cleanup(); }
     SceneRunner(const SceneRunner&) = delete;
     SceneRunner& operator=(const SceneRunner&) = delete;
 
-    // The loop stands in for the program's: the close request ends it after exactly one frame,
-    // and the forwarder keeps it from cleaning the scene up.
     void Frame()
     {
         myTime.Advance(FrameTime);
-        myStage.GetApp().mGameStateManager->SetActiveState(myForwarder.GetID());
-        myStage.GetWindow().PushEvent(events::Closed());
-        RunFrameLoop(myStage.GetApp());
+        myApplication.GetApp().mGameStateManager->SetActiveState(myScene.GetID());
+        RunFrame(myApplication.GetApp());
     }
 
 private:
-    Stage& myStage;
+    Application& myApplication;
     ManualTimeSource& myTime;
     GameState& myScene;
-    ForwardingState myForwarder;
 };
 
 // N x N rectangles over the whole window, a pixel apart, each in a colour of its own.
@@ -103,8 +98,8 @@ void ForEachCell(int n, const std::function<void(gfx::Vector2f, gfx::Vector2f, g
         for (int x = 0; x < n; ++x)
         {
             const gfx::Vector2f topLeft(x * size.x, y * size.y);
-            const gfx::Color color(static_cast<sf::Uint8>(255 * x / n),
-                                   static_cast<sf::Uint8>(255 * y / n), 128);
+            const gfx::Color color(static_cast<std::uint8_t>(255 * x / n),
+                                   static_cast<std::uint8_t>(255 * y / n), 128);
             cell(topLeft, topLeft + size - gfx::Vector2f(1.f, 1.f), color);
         }
     }
@@ -142,14 +137,14 @@ std::function<void()> GridOfShapes(gfx::RenderWindow& window, int n)
 // The same rectangles as two triangles each, in one draw call.
 std::function<void()> GridOfTriangles(gfx::RenderWindow& window, int n)
 {
-    auto triangles = std::make_shared<sf::VertexArray>(sf::Triangles);
+    auto triangles = std::make_shared<sf::VertexArray>(sf::PrimitiveType::Triangles);
     ForEachCell(n,
                 [&](gfx::Vector2f p1, gfx::Vector2f p2, gfx::Color color)
                 {
                     const gfx::Vector2f corners[] = {p1, {p2.x, p1.y}, p2, {p1.x, p2.y}};
                     for (int corner : {0, 1, 2, 0, 2, 3})
                     {
-                        triangles->append(sf::Vertex(corners[corner], color));
+                        triangles->append(sf::Vertex{corners[corner], color});
                     }
                 });
     return GridFrame(window,
@@ -279,13 +274,13 @@ int main(int argc, char** argv)
     }
 
     ManualTimeSource time;
-    Stage stage;
-    stage.OpenWindow(Width, Height, "pulsestage-frames", Antialiasing);
-    gfx::RenderWindow& window = stage.GetWindow();
-    SceneRunner startup(stage, time, "TestBoundedMovement");
+    Application application(DataFolder::OfThisProgram());
+    gfx::RenderWindow& window =
+        application.OpenWindow(Width, Height, "pulsestage-frames", Antialiasing);
+    SceneRunner startup(application, time, "TestBoundedMovement");
     // The main scene lays out its background with random numbers.
     gfx::Randomizer::SetSeed(Seed);
-    SceneRunner mainScene(stage, time, "main");
+    SceneRunner mainScene(application, time, "main");
 
     std::vector<Case> cases{{"bare loop",
                              [&]

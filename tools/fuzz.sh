@@ -30,7 +30,7 @@ mkdir -p build-sanitize/fuzz
 failed=()
 for ((seed = first; seed < first + count; ++seed)); do
     log=build-sanitize/fuzz/seed-$seed.log
-    if PULSESTAGE_FUZZ_SEED=$seed run_sanitized build-sanitize/pulsestage_tests \
+    if PULSESTAGE_FUZZ_SEED=$seed run_sanitized build-sanitize/pulsestage_display_tests \
         --gtest_filter='ShotFuzz.*' >"$log" 2>&1; then
         rm "$log"
         echo "seed $seed: passed"

@@ -2,9 +2,10 @@
 # root, or sudo.
 
 # What the program needs to build.
-PROGRAM_PACKAGES=(cmake g++ make libsfml-dev fonts-dejavu-core)
-# What its tools need besides: pulsestage-shot writes GIFs with giflib.
-TOOL_PACKAGES=(libgif-dev)
+PROGRAM_PACKAGES=(cmake g++ make libsfml-dev libfreetype-dev libcli11-dev fonts-dejavu-core)
+# What its tools need besides: pulsestage-shot writes GIFs with giflib, pulsestage-scene draws its
+# inspector with Dear ImGui on OpenGL.
+TOOL_PACKAGES=(libgif-dev libimgui-dev libgl-dev)
 # What the tests and the benchmarks need besides, the display they run on without a desktop, and
 # the validators of the desktop entry and the AppStream metadata.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream)

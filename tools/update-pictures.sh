@@ -26,4 +26,7 @@ done < tests/pictures/cases.txt
 build/pulsestage-shot --scene main --size 512x300 --frames 165 --every 3 --gif docs/main-scene.gif
 build/pulsestage-shot --scene TestBoundedMovement --size 720x480 --dt 0.04 \
     --script docs/startup-drag.script --gif docs/startup-scene.gif
-printf '%s\n' docs/main-scene.gif docs/startup-scene.gif
+# The player's inspector over the main scene while a script changes the beat, pauses and steps.
+build/pulsestage-shot --scene main --size 640x360 --inspector --every 4 \
+    --script docs/inspector.script --gif docs/inspector.gif
+printf '%s\n' docs/main-scene.gif docs/startup-scene.gif docs/inspector.gif

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace
@@ -89,6 +90,16 @@ void Background::Update(float elapsedTime)
     for (DancingRect& rect : rects)
     {
         rect.Update(elapsedTime);
+    }
+}
+
+void Background::ListPulses(const std::string& name, PulseOwner::List& pulses)
+{
+    pulses.push_back({name + " rotation", &Rotation});
+    int number = 0;
+    for (DancingRect& rect : rects)
+    {
+        rect.ListPulses(name + " rect " + std::to_string(++number), pulses);
     }
 }
 

@@ -5,8 +5,10 @@
 #include "gfx/Drawable.hpp"
 #include "gfx/Shape.hpp"
 #include "pulse/PulseGenerator.hpp"
+#include "pulse/PulseOwner.hpp"
 
 #include <list>
+#include <string>
 
 // An opaque backdrop under a grid of dancing rectangles, all of it swaying slowly about the
 // background's origin.
@@ -23,6 +25,9 @@ public:
     void Populate(gfx::Vector2f P1, gfx::Vector2f P2, int GridWidth, int GridHeight);
 
     void Update(float elapsedTime) override;
+    // Appends the sway, "NAME rotation", then each rectangle's pulses in drawing order, as
+    // "NAME rect N rotation" and so on, N counted from 1.
+    void ListPulses(const std::string& name, PulseOwner::List& pulses);
 
     PulseGenerator Rotation;
     const PulseGenerator* MainBeatRotation;

@@ -18,6 +18,13 @@ void BouncingString::Update(float elapsedTime)
     FollowBeat(elapsedTime, Rotation, Shade, Scale, GetColor(), String);
 }
 
+void BouncingString::ListPulses(const std::string& name, PulseOwner::List& pulses)
+{
+    pulses.push_back({name + " rotation", &Rotation});
+    pulses.push_back({name + " scale", &Scale});
+    pulses.push_back({name + " shade", &Shade});
+}
+
 void BouncingString::Render(gfx::RenderTarget& Target) const
 {
     Target.Draw(String);

@@ -3,6 +3,7 @@
 #include "gameobjects/MyString.hpp"
 #include "gameobjects/Updatable.hpp"
 #include "gfx/Drawable.hpp"
+#include "pulse/PulseOwner.hpp"
 #include "pulse/PulseVariation.hpp"
 
 #include <string>
@@ -17,6 +18,8 @@ public:
                    const PulseGenerator* MainBeatScale, const PulseGenerator* MainBeatShade);
 
     void Update(float elapsedTime) override;
+    // Appends this object's pulses, named after it: "NAME rotation", "NAME scale", "NAME shade".
+    void ListPulses(const std::string& name, PulseOwner::List& pulses);
 
     float TimeFactor;
     PulseVariation Rotation;

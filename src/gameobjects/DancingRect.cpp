@@ -21,6 +21,13 @@ void DancingRect::Update(float elapsedTime)
     FollowBeat(elapsedTime, Rotation, Shade, Scale, GetColor(), Rect);
 }
 
+void DancingRect::ListPulses(const std::string& name, PulseOwner::List& pulses)
+{
+    pulses.push_back({name + " rotation", &Rotation});
+    pulses.push_back({name + " scale", &Scale});
+    pulses.push_back({name + " shade", &Shade});
+}
+
 void DancingRect::Render(gfx::RenderTarget& Target) const
 {
     Target.Draw(Rect);

@@ -3,7 +3,10 @@
 #include "gameobjects/Updatable.hpp"
 #include "gfx/Drawable.hpp"
 #include "gfx/Shape.hpp"
+#include "pulse/PulseOwner.hpp"
 #include "pulse/PulseVariation.hpp"
+
+#include <string>
 
 // A unit square that turns, scales and darkens to the beat inside a transform its owner sets
 // once. Copies follow the same generators and keep their own clocks.
@@ -16,6 +19,8 @@ public:
     DancingRect(const DancingRect&) = default;
 
     void Update(float elapsedTime) override;
+    // Appends this object's pulses, named after it: "NAME rotation", "NAME scale", "NAME shade".
+    void ListPulses(const std::string& name, PulseOwner::List& pulses);
 
     float TimeFactor;
     PulseVariation Rotation;

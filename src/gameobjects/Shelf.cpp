@@ -5,6 +5,7 @@
 #include "gfx/RenderTarget.hpp"
 
 #include <algorithm>
+#include <string>
 
 namespace
 {
@@ -107,6 +108,15 @@ void Shelf::Update(float elapsedTime)
             line.SetThickness1(last.Scale.GetPulse() * 0.2f);
             line.SetThickness2(slot.Scale.GetPulse() * 0.2f);
         }
+    }
+}
+
+void Shelf::ListPulses(const std::string& name, PulseOwner::List& pulses)
+{
+    pulses.push_back({name + " dance", &Dance});
+    for (std::size_t i = 0; i < mySlots.size(); ++i)
+    {
+        mySlots[i]->ListPulses(name + " slot " + std::to_string(i + 1), pulses);
     }
 }
 

@@ -3,8 +3,10 @@
 #include "gameobjects/Updatable.hpp"
 #include "gfx/Drawable.hpp"
 #include "gfx/Shape.hpp"
+#include "pulse/PulseOwner.hpp"
 #include "pulse/PulseVariation.hpp"
 
+#include <string>
 #include <vector>
 
 class Line;
@@ -34,6 +36,9 @@ public:
     gfx::Shape GetLocalBoundingBox() const;
 
     void Update(float elapsedTime) override;
+    // Appends "NAME dance", then each slot's pulses from the left, as "NAME slot N dance" and
+    // "NAME slot N scale", N counted from 1.
+    void ListPulses(const std::string& name, PulseOwner::List& pulses);
 
     // Origin of the first slot's Dance; its offset and factor set the bounding box's height.
     PulseVariation Dance;

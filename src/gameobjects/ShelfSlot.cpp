@@ -15,3 +15,9 @@ void ShelfSlot::Update(float elapsedTime)
     const float scale = Scale.GetPulse();
     SetScale(scale, scale);
 }
+
+void ShelfSlot::ListPulses(const std::string& name, PulseOwner::List& pulses)
+{
+    pulses.push_back({name + " dance", &Dance});
+    pulses.push_back({name + " scale", &Scale});
+}

@@ -2,7 +2,10 @@
 
 #include "gameobjects/Container.hpp"
 #include "gameobjects/Updatable.hpp"
+#include "pulse/PulseOwner.hpp"
 #include "pulse/PulseVariation.hpp"
+
+#include <string>
 
 // One place on a shelf: a container that bobs up and down a quarter period ahead of the slot to
 // its left and breathes in size. Its Scale follows its own Dance, so a slot cannot be copied.
@@ -17,6 +20,8 @@ public:
     ShelfSlot& operator=(const ShelfSlot&) = delete;
 
     void Update(float elapsedTime) override;
+    // Appends "NAME dance" and "NAME scale".
+    void ListPulses(const std::string& name, PulseOwner::List& pulses);
 
     // Vertical position in the shelf's frame.
     PulseVariation Dance;

@@ -155,10 +155,10 @@ void Main::Initialize()
     // The second shelf's wave is shifted against the first's.
     myShelf2 = MakeShelf(myMainBeat, myShelfItem, -100.0f, gfx::Randomizer::Random(-1.0f, 1.0f));
 
-    myTopLeft->push_back(myFPS);
-    myTopRight->push_back(myHallo);
-    myBottomCenter->push_back(myAWESOME);
-    myTopLeft->push_back(myCursor);
+    myAnchors[TopLeft]->push_back(myFPS);
+    myAnchors[TopRight]->push_back(myHallo);
+    myAnchors[BottomCenter]->push_back(myAWESOME);
+    myAnchors[TopLeft]->push_back(myCursor);
 
     OnResize(size.x, size.y);
 
@@ -169,33 +169,26 @@ void Main::Initialize()
 
 void Main::InitContainers()
 {
-    Container** anchors[] = {&myTopLeft,    &myTopCenter,    &myTopRight,
-                             &myCenterLeft, &myCenterCenter, &myCenterRight,
-                             &myBottomLeft, &myBottomCenter, &myBottomRight};
-    for (Container** anchor : anchors)
+    for (Container*& anchor : myAnchors)
     {
-        *anchor = new Container(gfx::Vector2f(0.0f, 0.0f), gfx::Vector2f(1.0f, 1.0f), 0.0f, White);
+        anchor = new Container(gfx::Vector2f(0.0f, 0.0f), gfx::Vector2f(1.0f, 1.0f), 0.0f, White);
     }
-    for (Container* child : {myTopCenter, myTopRight, myCenterLeft, myCenterCenter, myCenterRight,
-                             myBottomLeft, myBottomCenter, myBottomRight})
+    for (int i = TopCenter; i < AnchorCount; ++i)
     {
-        myTopLeft->push_back(child);
+        myAnchors[TopLeft]->push_back(myAnchors[i]);
     }
     const gfx::Vector2f size = WindowSize(*GetApp()->mRenderWindow);
     setupContainer(size.x, size.y);
 }
 
+// Each anchor sits at the left, the middle or the right of its row.
 void Main::setupContainer(float width, float height)
 {
-    myTopLeft->SetPosition(0.0f, 0.0f);
-    myTopCenter->SetPosition(width / 2.0f, 0.0f);
-    myTopRight->SetPosition(width, 0.0f);
-    myCenterLeft->SetPosition(0.0f, height / 2.0f);
-    myCenterCenter->SetPosition(width / 2.0f, height / 2.0f);
-    myCenterRight->SetPosition(width, height / 2.0f);
-    myBottomLeft->SetPosition(0.0f, height);
-    myBottomCenter->SetPosition(width / 2.0f, height);
-    myBottomRight->SetPosition(width, height);
+    for (int i = 0; i < AnchorCount; ++i)
+    {
+        myAnchors[i]->SetPosition(width / 2.0f * static_cast<float>(i % 3),
+                                  height / 2.0f * static_cast<float>(i / 3));
+    }
 }
 
 void Main::OnResize(float width, float height)
@@ -226,8 +219,7 @@ void Main::Cleanup()
     delete myLevelView;
     delete myShelf1;
     delete myShelf2;
-    for (Container* anchor : {myTopLeft, myTopCenter, myTopRight, myCenterLeft, myCenterCenter,
-                              myCenterRight, myBottomLeft, myBottomCenter, myBottomRight})
+    for (Container* anchor : myAnchors)
     {
         delete anchor;
     }
@@ -239,6 +231,24 @@ void Main::Cleanup()
     delete myFigur;
     delete myShelfItem;
     delete myUpdatables;
+}
+
+void Main::ListPulses(PulseOwner::List& pulses)
+{
+    if (!myUpdatables)
+    {
+        return;
+    }
+    pulses.push_back({"main", myMainBeat});
+    pulses.push_back({"main rotation", myMainBeatRotation});
+    pulses.push_back({"main scale", myMainBeatScale});
+    pulses.push_back({"main shade", myMainBeatShade});
+    myBackground->ListPulses("background", pulses);
+    myFPS->ListPulses("FPS label", pulses);
+    myHallo->ListPulses("Hallo label", pulses);
+    myAWESOME->ListPulses("AWESOME label", pulses);
+    myShelf1->ListPulses("shelf 1", pulses);
+    myShelf2->ListPulses("shelf 2", pulses);
 }
 
 void Main::EventHandling(gfx::Event Event)
@@ -259,10 +269,10 @@ void Main::EventHandling(gfx::Event Event)
                               static_cast<float>(GetInput()->GetMouseY()));
         break;
     case gfx::Event::MouseEntered:
-        myTopLeft->push_back(myCursor);
+        myAnchors[TopLeft]->push_back(myCursor);
         break;
     case gfx::Event::MouseLeft:
-        myTopLeft->remove(myCursor);
+        myAnchors[TopLeft]->remove(myCursor);
         break;
     default:
         break;
@@ -374,6 +384,6 @@ void Main::Render(gfx::RenderTarget& Target)
     Target.Draw(MathUtils::TransformShapeFromLocal(myShelf1->GetLocalBoundingBox(), myShelf1));
     Target.Draw(*myShelf2);
     Target.SetView(*myUIView);
-    Target.Draw(*myTopLeft);
+    Target.Draw(*myAnchors[TopLeft]);
 }
 } // namespace gamestates

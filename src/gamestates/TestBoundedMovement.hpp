@@ -38,19 +38,10 @@ private:
     };
 
     void OnResize(float width, float height);
-    static bool CircleContains(gfx::Vector2f circlePos, float radius, gfx::Vector2f pos);
     void UpdateDest();
     void UpdateVector();
     void UpdateVectorLine();
-    static bool DoLinesIntersect(gfx::Vector2f s1, gfx::Vector2f e1, gfx::Vector2f s2,
-                                 gfx::Vector2f e2);
     void UpdateCorrectDest();
-    // Where a body of radius r that starts at s and moves by v must stop, given the boundary
-    // from pl1 to pl2; previous where no pull-back can help (a movement along the boundary). The
-    // result may be infinite or not a number for coordinates near the float limit.
-    static gfx::Vector2f CorrectDestination(gfx::Vector2f s, gfx::Vector2f v, gfx::Vector2f pl1,
-                                            gfx::Vector2f pl2, float r, gfx::Vector2f previous);
-
     void OnWheel(int delta);
     void OnButtonPressed(gfx::Mouse::Button button, int x, int y);
     void OnMouseMoved(int x, int y);

@@ -6,61 +6,62 @@ namespace gfx
 {
 Drawable::Drawable(const Vector2f& position, const Vector2f& scale, float rotation,
                    const Color& color)
-    : myColor(color)
+    : myPosition(position), myScale(scale), myColor(color)
 {
-    SetPosition(position);
-    SetScale(scale);
     SetRotation(rotation);
 }
 
 void Drawable::SetPosition(float x, float y)
 {
-    myTransform.setPosition(x, y);
+    SetPosition(Vector2f(x, y));
 }
 
 void Drawable::SetPosition(const Vector2f& position)
 {
-    myTransform.setPosition(position);
+    myPosition = position;
+    myTransformStale = true;
 }
 
 void Drawable::SetX(float x)
 {
-    myTransform.setPosition(x, myTransform.getPosition().y);
+    SetPosition(x, myPosition.y);
 }
 
 void Drawable::SetY(float y)
 {
-    myTransform.setPosition(myTransform.getPosition().x, y);
+    SetPosition(myPosition.x, y);
 }
 
 void Drawable::Move(float dx, float dy)
 {
-    myTransform.move(dx, dy);
+    SetPosition(myPosition.x + dx, myPosition.y + dy);
 }
 
 void Drawable::Move(const Vector2f& offset)
 {
-    myTransform.move(offset);
+    SetPosition(myPosition + offset);
 }
 
 void Drawable::SetScale(float x, float y)
 {
-    myTransform.setScale(x, y);
+    SetScale(Vector2f(x, y));
 }
 
 void Drawable::SetScale(const Vector2f& scale)
 {
-    myTransform.setScale(scale);
+    myScale = scale;
+    myTransformStale = true;
 }
 
 void Drawable::SetCenter(float x, float y)
 {
-    myTransform.setOrigin(x, y);
+    SetCenter(Vector2f(x, y));
 }
 
 void Drawable::SetCenter(const Vector2f& center)
 {
-    myTransform.setOrigin(center);
+    myCenter = center;
+    myTransformStale = true;
 }
 
 void Drawable::SetRotation(float angle)
@@ -75,7 +76,7 @@ void Drawable::SetRotation(float angle)
     {
         myRotation = 0.f;
     }
-    myTransform.setRotation(-myRotation);
+    myTransformStale = true;
 }
 
 void Drawable::SetColor(const Color& color)
@@ -90,17 +91,17 @@ void Drawable::SetBlendMode(Blend::Mode mode)
 
 Vector2f Drawable::GetPosition() const
 {
-    return myTransform.getPosition();
+    return myPosition;
 }
 
 Vector2f Drawable::GetScale() const
 {
-    return myTransform.getScale();
+    return myScale;
 }
 
 Vector2f Drawable::GetCenter() const
 {
-    return myTransform.getOrigin();
+    return myCenter;
 }
 
 float Drawable::GetRotation() const
@@ -120,11 +121,38 @@ Blend::Mode Drawable::GetBlendMode() const
 
 Vector2f Drawable::TransformToLocal(const Vector2f& point) const
 {
-    return myTransform.getInverseTransform().transformPoint(point);
+    return GetTransform().getInverse().transformPoint(point);
 }
 
 Vector2f Drawable::TransformToGlobal(const Vector2f& point) const
 {
-    return myTransform.getTransform().transformPoint(point);
+    return GetTransform().transformPoint(point);
+}
+
+// The matrix of SFML 2.5's sf::Transformable to the last bit, on every SFML: scale, turn about
+// the centre, move the centre to the position. SFML 2 turns positive angles clockwise and holds
+// the negated angle reduced to [0, 360); SFML 3 keeps its angles in radians, rounded otherwise.
+const sf::Transform& Drawable::GetTransform() const
+{
+    if (myTransformStale)
+    {
+        float clockwise = std::fmod(-myRotation, 360.f);
+        if (clockwise < 0.f)
+        {
+            clockwise += 360.f;
+        }
+        const float angle = -clockwise * 3.141592654f / 180.f;
+        const float cosine = std::cos(angle);
+        const float sine = std::sin(angle);
+        const float sxc = myScale.x * cosine;
+        const float syc = myScale.y * cosine;
+        const float sxs = myScale.x * sine;
+        const float sys = myScale.y * sine;
+        const float tx = -myCenter.x * sxc - myCenter.y * sys + myPosition.x;
+        const float ty = myCenter.x * sxs - myCenter.y * syc + myPosition.y;
+        myTransform = sf::Transform(sxc, sys, tx, -sxs, syc, ty, 0.f, 0.f, 1.f);
+        myTransformStale = false;
+    }
+    return myTransform;
 }
 } // namespace gfx

@@ -4,7 +4,7 @@
 #include "gfx/Color.hpp"
 #include "gfx/Vector2.hpp"
 
-#include <SFML/Graphics/Transformable.hpp>
+#include <SFML/Graphics/Transform.hpp>
 
 namespace gfx
 {
@@ -62,10 +62,15 @@ protected:
     virtual void Render(RenderTarget& target) const = 0;
 
 private:
-    // SFML 2 caches the matrix and rebuilds it only after a change; it holds the negated angle,
-    // since SFML 2 turns positive angles clockwise.
-    sf::Transformable myTransform;
+    // The matrix from this drawable's frame to its parent's, rebuilt only after a change.
+    const sf::Transform& GetTransform() const;
+
+    Vector2f myPosition;
+    Vector2f myScale;
+    Vector2f myCenter;
     float myRotation = 0.f;
+    mutable sf::Transform myTransform;
+    mutable bool myTransformStale = true;
     Color myColor;
     Blend::Mode myBlendMode = Blend::Alpha;
 };

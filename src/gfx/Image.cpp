@@ -1,11 +1,13 @@
 #include "gfx/Image.hpp"
 
+#include "gfx/Err.hpp"
+#include "gfx/SfmlAdapter.hpp"
+
 #include <SFML/Graphics/Texture.hpp>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <string_view>
 
@@ -225,6 +227,13 @@ Image::Image(unsigned int width, unsigned int height, const Color& color)
     Create(width, height, color);
 }
 
+Image Image::FromNative(const sf::Image& pixels)
+{
+    Image image;
+    image.myPixels = pixels;
+    return image;
+}
+
 Image::~Image() = default;
 Image::Image(Image&&) noexcept = default;
 Image& Image::operator=(Image&&) noexcept = default;
@@ -234,7 +243,7 @@ bool Image::LoadFromFile(const std::string& path)
     myTextureStale = true;
     if (const std::optional<std::string> refusal = Refusal(path))
     {
-        std::cerr << "pulsestage: cannot load \"" << path << "\": " << *refusal << std::endl;
+        Err() << "cannot load \"" << path << "\": " << *refusal << std::endl;
     }
     else if (myPixels.loadFromFile(path))
     {
@@ -251,7 +260,7 @@ bool Image::SaveToFile(const std::string& path) const
 
 void Image::Create(unsigned int width, unsigned int height, const Color& color)
 {
-    myPixels.create(width, height, color);
+    SfmlAdapter::CreateImage(myPixels, width, height, color);
     myTextureStale = true;
 }
 
@@ -271,14 +280,14 @@ Color Image::GetPixel(unsigned int x, unsigned int y) const
     {
         return Color(0, 0, 0, 0);
     }
-    return myPixels.getPixel(x, y);
+    return SfmlAdapter::GetPixel(myPixels, x, y);
 }
 
 void Image::SetPixel(unsigned int x, unsigned int y, const Color& color)
 {
     if (x < GetWidth() && y < GetHeight())
     {
-        myPixels.setPixel(x, y, color);
+        SfmlAdapter::SetPixel(myPixels, x, y, color);
         myTextureStale = true;
     }
 }

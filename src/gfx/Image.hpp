@@ -28,11 +28,13 @@ public:
     Image();
     Image(unsigned int width, unsigned int height, const Color& color = Color(0, 0, 0, 255));
     ~Image();
+    // A copy of SFML's pixels.
+    static Image FromNative(const sf::Image& pixels);
     Image(Image&&) noexcept;
     Image& operator=(Image&&) noexcept;
 
-    // On failure the image is left empty (0 x 0) and one line on standard error says why: ours
-    // for a file refused before decoding, SFML's for one that fails to decode.
+    // On failure the image is left empty (0 x 0) and one line on Err() says why: ours for a file
+    // refused before decoding, SFML's for one that fails to decode.
     bool LoadFromFile(const std::string& path);
     bool SaveToFile(const std::string& path) const;
     void Create(unsigned int width, unsigned int height, const Color& color);

@@ -1,17 +1,23 @@
 #include "gfx/RenderImage.hpp"
 
+#include "gfx/SfmlAdapter.hpp"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
 namespace gfx
 {
+namespace
+{
+constexpr unsigned int LargestAntialiasing = 4;
+} // namespace
+
 RenderImage::RenderImage(unsigned int width, unsigned int height, unsigned int antialiasing)
 {
-    sf::ContextSettings settings;
-    settings.antialiasingLevel =
-        std::min(antialiasing, sf::RenderTexture::getMaximumAntialiasingLevel());
-    if (width == 0 || height == 0 || !myTexture.create(width, height, settings))
+    if (width == 0 || height == 0 ||
+        !SfmlAdapter::CreateTarget(myTexture, width, height,
+                                   std::min(antialiasing, LargestAntialiasing)))
     {
         throw std::runtime_error("cannot create an off-screen image of " + std::to_string(width) +
                                  " x " + std::to_string(height) + " pixels");
@@ -33,7 +39,7 @@ Image RenderImage::CopyToImage() const
     {
         for (unsigned int x = 0; x < pixels.getSize().x; ++x)
         {
-            image.SetPixel(x, y, pixels.getPixel(x, y));
+            image.SetPixel(x, y, SfmlAdapter::GetPixel(pixels, x, y));
         }
     }
     return image;

@@ -26,12 +26,21 @@ sf::BlendMode ToNative(Blend::Mode mode)
     return sf::BlendAlpha;
 }
 
-// The vertex at a corner of a triangle of a fan or a strip, in the order OpenGL takes them, so
-// that the batch rasterises and shades exactly as the fan or strip would: every other triangle of
-// a strip swaps its first two corners to keep the strip's winding.
+std::size_t CountTriangles(sf::PrimitiveType type, std::size_t count)
+{
+    return type == sf::PrimitiveType::Triangles ? count / 3 : count - 2;
+}
+
+// The vertex at a corner of a triangle of a list, a fan or a strip, in the order OpenGL takes
+// them, so that the batch rasterises and shades exactly as the fan or strip would: every other
+// triangle of a strip swaps its first two corners to keep the strip's winding.
 std::size_t Corner(sf::PrimitiveType type, std::size_t triangle, std::size_t corner)
 {
-    if (type == sf::TriangleFan)
+    if (type == sf::PrimitiveType::Triangles)
+    {
+        return triangle * 3 + corner;
+    }
+    if (type == sf::PrimitiveType::TriangleFan)
     {
         return corner == 0 ? 0 : triangle + corner;
     }
@@ -52,7 +61,7 @@ void RenderTarget::Clear(const Color& color)
 void RenderTarget::Draw(const Drawable& drawable)
 {
     const sf::RenderStates parent = myStates;
-    myStates.transform *= drawable.myTransform.getTransform();
+    myStates.transform *= drawable.GetTransform();
     myStates.blendMode = ToNative(drawable.GetBlendMode());
     drawable.Render(*this);
     myStates = parent;
@@ -62,6 +71,16 @@ void RenderTarget::SetView(const View& view)
 {
     myView = view;
     myViewTransform = view.ToNative().getTransform();
+}
+
+void RenderTarget::DrawWithOpenGL(const std::function<void()>& draw)
+{
+    Flush();
+    sf::RenderTarget& native = GetNative();
+    static_cast<void>(native.setActive(true));
+    native.pushGLStates();
+    draw();
+    native.popGLStates();
 }
 
 unsigned int RenderTarget::GetWidth() const
@@ -117,7 +136,8 @@ void RenderTarget::DrawVertices(const sf::Vertex* vertices, std::size_t count,
             vertex.position = toSquare.transformPoint(vertex.position);
         }
     }
-    for (std::size_t triangle = 0; triangle + 2 < count; ++triangle)
+    const std::size_t triangles = CountTriangles(type, count);
+    for (std::size_t triangle = 0; triangle < triangles; ++triangle)
     {
         for (std::size_t corner = 0; corner < 3; ++corner)
         {
@@ -134,9 +154,10 @@ void RenderTarget::Flush()
     }
     // A view whose matrix is the identity: the batch is in the view's square already.
     GetNative().setView(sf::View(sf::Vector2f(0.f, 0.f), sf::Vector2f(2.f, -2.f)));
-    GetNative().draw(
-        myBatch.data(), myBatch.size(), sf::Triangles,
-        sf::RenderStates(myBatchBlendMode, sf::Transform::Identity, myBatchTexture.get(), nullptr));
+    sf::RenderStates states;
+    states.blendMode = myBatchBlendMode;
+    states.texture = myBatchTexture.get();
+    GetNative().draw(myBatch.data(), myBatch.size(), sf::PrimitiveType::Triangles, states);
     ++myDrawCalls;
     myBatch.clear();
     myBatchTexture.reset();

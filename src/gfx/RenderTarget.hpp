@@ -7,6 +7,7 @@
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/Vertex.hpp>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,10 +27,11 @@ class Drawable;
 // Draw keeps a stack of transforms, as SFML 1.x kept OpenGL's matrix stack: while a drawable's
 // Render runs, everything it draws is placed in that drawable's frame.
 //
-// Every draw call costs the driver much the same whatever it draws, so shapes and sprites are not
-// handed to SFML one by one: their triangles, placed through the transform and the view on the
-// CPU, wait in one batch while the blend mode and the texture stay the same, and go to SFML as
-// one vertex array when either changes, before a clear or text, and when the frame is shown.
+// Every draw call costs the driver much the same whatever it draws, so shapes, sprites and text
+// are not handed to SFML one by one: their triangles, placed through the transform and the view on
+// the CPU, wait in one batch while the blend mode and the texture stay the same, and go to SFML as
+// one vertex array when either changes, before a clear or SFML's own geometry, and when the frame
+// is shown.
 // What is drawn, and in which order, stays exactly as if each had been drawn at once.
 class RenderTarget
 {
@@ -47,12 +49,16 @@ public:
     // How many times the target has handed geometry to SFML since it was made: each is a draw
     // call to the driver, whose fixed cost a frame pays as often.
     unsigned long GetDrawCalls() const { return myDrawCalls; }
+    // Runs draw over what the target shows so far, with the target's OpenGL context current and
+    // its OpenGL state saved before and given back after: for drawing that speaks OpenGL itself,
+    // such as the tools' inspector.
+    void DrawWithOpenGL(const std::function<void()>& draw);
 
     // For the layer's own drawables, in the frame of the drawable being rendered and with its
-    // blend mode: SFML geometry, drawn at once, and triangles as a fan around the first vertex
-    // (sf::TriangleFan) or a strip (sf::TriangleStrip), batched. Textured triangles are placed
-    // as SFML placed a sprite's, untextured ones as the driver placed a shape's. The batch keeps
-    // the texture alive until it is drawn.
+    // blend mode: SFML geometry, drawn at once, and triangles as a list, a fan around the first
+    // vertex or a strip (sf::PrimitiveType::Triangles, TriangleFan, TriangleStrip), batched.
+    // Textured triangles are placed as SFML placed a sprite's, untextured ones as the driver
+    // placed a shape's. The batch keeps the texture alive until it is drawn.
     void DrawNative(const sf::Drawable& native);
     void DrawVertices(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type,
                       std::shared_ptr<const sf::Texture> texture = nullptr);

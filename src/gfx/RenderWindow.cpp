@@ -1,7 +1,10 @@
 #include "gfx/RenderWindow.hpp"
 
 #include "gfx/Image.hpp"
+#include "gfx/SfmlAdapter.hpp"
 
+#include <SFML/Graphics/Texture.hpp>
+#include <cstdint>
 #include <vector>
 
 namespace gfx
@@ -24,8 +27,8 @@ float MapPixel(int pixel, float center, float halfSize, unsigned int pixels)
 
 RenderWindow::RenderWindow(const VideoMode& mode, const std::string& title, unsigned long style,
                            const WindowSettings& settings)
-    : myWindow(mode, title, static_cast<sf::Uint32>(style), settings)
 {
+    SfmlAdapter::OpenWindow(myWindow, mode, title, style, settings);
     SetView(
         View(FloatRect(0.f, 0.f, static_cast<float>(mode.width), static_cast<float>(mode.height))));
 }
@@ -66,13 +69,31 @@ void RenderWindow::KeepOutSystemEvents()
 
 bool RenderWindow::PollSystemEvent(Event& event)
 {
-    return myWindow.pollEvent(event);
+    if (mySystemEvents.empty() && !SfmlAdapter::PollEvent(myWindow, mySystemEvents))
+    {
+        return false;
+    }
+    event = mySystemEvents.front();
+    mySystemEvents.pop_front();
+    return true;
 }
 
 void RenderWindow::Display()
 {
     Flush();
     myWindow.display();
+}
+
+Image RenderWindow::CopyToImage()
+{
+    Flush();
+    sf::Texture pixels;
+    if (!SfmlAdapter::CreateTexture(pixels, GetWidth(), GetHeight()))
+    {
+        return Image();
+    }
+    pixels.update(myWindow);
+    return Image::FromNative(pixels.copyToImage());
 }
 
 void RenderWindow::ShowMouseCursor(bool show)
@@ -88,7 +109,7 @@ void RenderWindow::SetTitle(const std::string& title)
 
 void RenderWindow::SetIcon(const Image& icon)
 {
-    std::vector<sf::Uint8> pixels;
+    std::vector<std::uint8_t> pixels;
     pixels.reserve(static_cast<std::size_t>(icon.GetWidth()) * icon.GetHeight() * 4);
     for (unsigned int y = 0; y < icon.GetHeight(); ++y)
     {
@@ -100,7 +121,7 @@ void RenderWindow::SetIcon(const Image& icon)
     }
     if (!pixels.empty())
     {
-        myWindow.setIcon(icon.GetWidth(), icon.GetHeight(), pixels.data());
+        SfmlAdapter::SetIcon(myWindow, icon.GetWidth(), icon.GetHeight(), pixels.data());
     }
 }
 

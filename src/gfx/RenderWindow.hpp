@@ -12,10 +12,45 @@ namespace gfx
 {
 class Image;
 
-using VideoMode = sf::VideoMode;
-// Depth bits, stencil bits and antialiasing level, in this order.
-using WindowSettings = sf::ContextSettings;
-namespace Style = sf::Style;
+// A window's size in pixels and its bits per pixel.
+struct VideoMode
+{
+    VideoMode(unsigned int modeWidth, unsigned int modeHeight, unsigned int modeBitsPerPixel = 32)
+        : width(modeWidth), height(modeHeight), bitsPerPixel(modeBitsPerPixel)
+    {
+    }
+
+    unsigned int width;
+    unsigned int height;
+    unsigned int bitsPerPixel;
+};
+
+// What the window's OpenGL context is asked for.
+struct WindowSettings
+{
+    explicit WindowSettings(unsigned int depth = 0, unsigned int stencil = 0,
+                            unsigned int antialiasing = 0)
+        : depthBits(depth), stencilBits(stencil), antialiasingLevel(antialiasing)
+    {
+    }
+
+    unsigned int depthBits;
+    unsigned int stencilBits;
+    unsigned int antialiasingLevel;
+};
+
+// The window's decorations, combined with |.
+namespace Style
+{
+enum : unsigned long
+{
+    None = 0,
+    Titlebar = 1 << 0,
+    Resize = 1 << 1,
+    Close = 1 << 2,
+    Default = Titlebar | Resize | Close
+};
+} // namespace Style
 
 // The program's window: a render target with an event queue and the input state it feeds.
 class RenderWindow final : public RenderTarget
@@ -42,6 +77,8 @@ public:
     const Input& GetInput() const { return myInput; }
 
     void Display();
+    // What the window shows so far in the frame being drawn, before Display.
+    Image CopyToImage();
     void ShowMouseCursor(bool show);
     // What ShowMouseCursor last asked for; a new window shows the pointer.
     bool IsMouseCursorVisible() const { return myMouseCursorVisible; }
@@ -64,6 +101,9 @@ protected:
 private:
     sf::RenderWindow myWindow;
     std::deque<Event> myQueuedEvents;
+    // The system's events taken from SFML but not yet from this window: one of SFML's may stand
+    // for two of the layer's.
+    std::deque<Event> mySystemEvents;
     bool mySystemEventsKeptOut = false;
     Input myInput;
     bool myMouseCursorVisible = true;

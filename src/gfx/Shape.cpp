@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace gfx
 {
@@ -111,7 +112,7 @@ void Shape::Render(RenderTarget& target) const
         !(GetBlendMode() == Blend::Alpha && myOutlineTransparent))
     {
         target.DrawVertices(myVertices.data() + FillCount(), myVertices.size() - FillCount(),
-                            sf::TriangleStrip);
+                            sf::PrimitiveType::TriangleStrip);
     }
 }
 
@@ -130,7 +131,7 @@ void Shape::DrawFill(RenderTarget& target) const
         target.Clear(myVertices.front().color);
         return;
     }
-    target.DrawVertices(myVertices.data(), FillCount(), sf::TriangleFan);
+    target.DrawVertices(myVertices.data(), FillCount(), sf::PrimitiveType::TriangleFan);
 }
 
 // Sized once, so that a shape made and drawn anew every frame allocates its vertices once.
@@ -214,8 +215,9 @@ Color Shape::CentreColor() const
         sum[3] += point.FillColor.a;
     }
     const float count = static_cast<float>(myPoints.size());
-    return Color(static_cast<sf::Uint8>(sum[0] / count), static_cast<sf::Uint8>(sum[1] / count),
-                 static_cast<sf::Uint8>(sum[2] / count), static_cast<sf::Uint8>(sum[3] / count));
+    return Color(
+        static_cast<std::uint8_t>(sum[0] / count), static_cast<std::uint8_t>(sum[1] / count),
+        static_cast<std::uint8_t>(sum[2] / count), static_cast<std::uint8_t>(sum[3] / count));
 }
 
 // The outline corner at a point lies on the bisector of its two edge normals n1 and n2, at the

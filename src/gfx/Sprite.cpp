@@ -39,8 +39,8 @@ void Sprite::Render(RenderTarget& target) const
     sf::Vertex vertices[4];
     for (std::size_t i = 0; i < 4; ++i)
     {
-        vertices[i] = sf::Vertex(corners[i], GetColor(), corners[i]);
+        vertices[i] = sf::Vertex{corners[i], GetColor(), corners[i]};
     }
-    target.DrawVertices(vertices, 4, sf::TriangleStrip, std::move(texture));
+    target.DrawVertices(vertices, 4, sf::PrimitiveType::TriangleStrip, std::move(texture));
 }
 } // namespace gfx

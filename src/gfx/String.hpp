@@ -4,16 +4,21 @@
 #include "gfx/FloatRect.hpp"
 #include "gfx/Font.hpp"
 
-#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 #include <string>
+#include <vector>
 
 namespace gfx
 {
-// A line of text drawn in the drawable colour. Laying text out needs a display.
+// Text drawn in the drawable colour, laid out by the layer: each letter is its font's glyph,
+// placed on the baseline by the glyph's metrics, the pen moved by its advance and the kerning
+// between it and the letter before; a tab moves the pen by four spaces, a line break to the start
+// of the next line. The glyphs are drawn at the font's load size times size / load size.
 class String : public Drawable
 {
 public:
-    // Text in UTF-8; the size is the character height in units.
+    // Text in UTF-8, where a byte that begins no valid sequence stands for U+FFFD; the size is the
+    // character height in units, none when it is not a positive finite number.
     explicit String(const std::string& text = std::string(),
                     const Font& font = Font::GetDefaultFont(), float size = 30.f);
 
@@ -32,10 +37,14 @@ protected:
     void Render(RenderTarget& target) const override;
 
 private:
-    void AlignLetters();
+    void Layout();
 
     std::string myText;
+    const Font* myFont;
     float mySize;
-    mutable sf::Text myNative;
+    FloatRect myBounds;
+    // Two triangles a glyph, textured from the font's image, in the text's own frame.
+    mutable std::vector<sf::Vertex> myVertices;
+    mutable Color myTint;
 };
 } // namespace gfx

@@ -4,36 +4,55 @@
 #include "engine/GameStateManager.hpp"
 #include "gfx/RenderWindow.hpp"
 
+bool Frame::GoesOn() const
+{
+    return Running && Active && Active->IsRunning();
+}
+
+void Frame::CleanUp() const
+{
+    if (Active)
+    {
+        Active->Cleanup();
+    }
+}
+
+Frame RunFrame(App& app, const Overlay& overlay)
+{
+    Frame frame;
+    frame.Active = app.mGameStateManager->GetActiveState();
+    gfx::Event Event;
+    while (app.mRenderWindow->GetEvent(Event))
+    {
+        if (Event.type == gfx::Event::Closed)
+        {
+            frame.Running = false;
+        }
+        else if (frame.Active)
+        {
+            frame.Active->EventHandling(Event);
+        }
+    }
+    if (frame.Active)
+    {
+        frame.Active->Update();
+        frame.Active->Render(*app.mRenderWindow);
+    }
+    if (overlay)
+    {
+        overlay(*app.mRenderWindow);
+    }
+    app.mRenderWindow->Display();
+    return frame;
+}
+
 int RunFrameLoop(App& app)
 {
-    bool Running = true;
-    GameState* active = nullptr;
-    gfx::Event Event;
+    Frame frame;
     do
     {
-        active = app.mGameStateManager->GetActiveState();
-        while (app.mRenderWindow->GetEvent(Event))
-        {
-            if (Event.type == gfx::Event::Closed)
-            {
-                Running = false;
-            }
-            else if (active)
-            {
-                active->EventHandling(Event);
-            }
-        }
-        if (active)
-        {
-            active->Update();
-            active->Render(*app.mRenderWindow);
-        }
-        app.mRenderWindow->Display();
-    } while (Running && active && active->IsRunning());
-
-    if (active)
-    {
-        active->Cleanup();
-    }
+        frame = RunFrame(app);
+    } while (frame.GoesOn());
+    frame.CleanUp();
     return 0;
 }

@@ -17,9 +17,6 @@ class ProgramWindow
 public:
     ProgramWindow() = delete;
 
-    // The tools refuse a larger window rather than leave it to the window system's mercy.
-    static constexpr unsigned int LargestSide = 8192;
-
     // Throws std::runtime_error, before anything is opened, when no display answers, and as
     // DataFolder::OfThisProgram does.
     static std::unique_ptr<gfx::RenderWindow> Open(unsigned int width, unsigned int height,

@@ -1,43 +1,44 @@
-#include "engine/App.hpp"
-#include "engine/GameStateManager.hpp"
-#include "engine/ImageManager.hpp"
-#include "gfx/RenderWindow.hpp"
+#include "gfx/Err.hpp"
+#include "main/Application.hpp"
+#include "main/CommandLine.hpp"
 #include "main/DataFolder.hpp"
 #include "main/FrameLoop.hpp"
-#include "main/ProgramCommandLine.hpp"
-#include "main/ProgramWindow.hpp"
-#include "main/RunAndReport.hpp"
-#include "main/Scenes.hpp"
 
 #include <iostream>
 
 namespace
 {
+const char* const Description =
+    R"(Opens a window of 1024 x 600 pixels on the start-up scene: a round body of radius 50 moves from
+the black start circle towards the red destination circle, and the black boundary stops it where
+the green circle shows. Drag the destination, the start or an end of the boundary with the left
+button, pan with the right button, zoom with the wheel; resizing the window resets the view.
+Closing the window ends the program.
+
+The pictures of the scenes are looked for in the folder that PULSESTAGE_DATA names, then in
+resources/ of the working folder, then in ../share/pulsestage beside the program, then in the
+folder it was installed to. pulsestage-scene shows the other scene, pulsestage-shot draws a scene
+into a picture; both say more with --help.)";
+
 int RunProgram()
 {
     // The start-up scene draws no pictures: without them the program runs all the same.
     const DataFolder& data = DataFolder::OfThisProgram();
     if (!data.IsFound())
     {
-        std::cerr << "pulsestage: " << data.GetProblem() << "\n";
+        gfx::Err() << data.GetProblem() << std::endl;
     }
-    // Static, so that what the program never destroys stays reachable until it ends.
-    static App app;
-    app.mGameStateManager = new GameStateManager;
-    app.mGameStateManager->SetApp(&app);
-    app.mImageManager = new ImageManager(data.GetResources());
-    app.mRenderWindow = ProgramWindow::Open(1024, 600, "SFML Window", 8).release();
-    RegisterScenes(*app.mGameStateManager);
-    app.mGameStateManager->SetActiveState("TestBoundedMovement");
-    app.mGameStateManager->GetActiveState()->Initialize();
-    return RunFrameLoop(app);
+    // Never destroyed: the application lives, reachable, until the process ends.
+    static Application* const application = new Application(data);
+    application->OpenWindow(1024, 600, "SFML Window", 8);
+    application->Start("TestBoundedMovement");
+    return RunFrameLoop(application->GetApp());
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return RunAndReport(
-        "pulsestage", ProgramCommandLine::Usage(), std::cerr,
-        [&] { return ProgramCommandLine::Answer(arguments, std::cout) ? 0 : RunProgram(); });
+    CommandLine commandLine("pulsestage", "[--help | --version]", Description);
+    return commandLine.Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                           RunProgram);
 }

@@ -1,10 +1,8 @@
 #include "stage/GifWriter.hpp"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <gif_lib.h>
-#include <stdexcept>
 #include <string_view>
 
 namespace
@@ -28,27 +26,23 @@ int TableSize(std::size_t entries)
 }
 } // namespace
 
-GifWriter::GifWriter(const std::string& path)
-    : myPath(path), myTemporary(path + ".part"), myFile(std::fopen(myTemporary.c_str(), "wb"))
+GifWriter::GifWriter(const std::string& path) : myFile(path, "the GIF")
 {
-    if (!myFile)
-    {
-        Fail(std::strerror(errno));
-    }
     int error = 0;
-    myGif = EGifOpen(myFile, WriteBytes, &error);
+    myGif = EGifOpen(myFile.Get(), WriteBytes, &error);
     if (!myGif)
     {
-        Discard();
         Fail(GifErrorString(error));
     }
 }
 
+// giflib closes the file it was given only when it opened it itself.
 GifWriter::~GifWriter()
 {
-    if (!myCommitted)
+    if (myGif)
     {
-        Discard();
+        int error = 0;
+        EGifCloseFile(myGif, &error);
     }
 }
 
@@ -81,17 +75,11 @@ void GifWriter::Commit()
     int error = 0;
     const bool ended = EGifCloseFile(myGif, &error) == GIF_OK;
     myGif = nullptr;
-    const bool closed = std::fclose(myFile) == 0;
-    myFile = nullptr;
-    if (!ended || !closed)
+    if (!ended)
     {
-        Fail(ended ? std::strerror(errno) : GifErrorString(error));
+        Fail(GifErrorString(error));
     }
-    if (std::rename(myTemporary.c_str(), myPath.c_str()) != 0)
-    {
-        Fail(std::strerror(errno));
-    }
-    myCommitted = true;
+    myFile.Commit();
 }
 
 void GifWriter::Begin(const gfx::Image& first)
@@ -202,19 +190,5 @@ void GifWriter::Check(int result) const
 
 void GifWriter::Fail(const std::string& reason) const
 {
-    throw std::runtime_error("cannot write the GIF to \"" + myPath + "\": " + reason);
-}
-
-void GifWriter::Discard()
-{
-    int error = 0;
-    if (myGif)
-    {
-        EGifCloseFile(myGif, &error);
-    }
-    if (myFile)
-    {
-        std::fclose(myFile);
-    }
-    std::remove(myTemporary.c_str());
+    myFile.Fail(reason);
 }

@@ -2,9 +2,9 @@
 
 #include "gfx/Image.hpp"
 #include "stage/GifPalette.hpp"
+#include "stage/PartFile.hpp"
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,8 +12,7 @@
 struct GifFileType;
 
 // Writes an animated GIF that loops forever, frame by frame, with giflib. The frames go into a
-// temporary file beside the target (the target's name with ".part" added), which Commit puts in
-// place; a writer that goes without Commit removes it, so that a failed capture leaves nothing.
+// PartFile, which Commit puts in place; a writer that goes without Commit leaves nothing.
 //
 // The first frame chooses the palette (GifPalette) for all of them. Every later frame stores
 // only the rectangle around the pixels whose colour changed, and inside it marks the unchanged
@@ -55,11 +54,8 @@ private:
     // Throws std::runtime_error naming the target and giflib's reason when result is an error.
     void Check(int result) const;
     [[noreturn]] void Fail(const std::string& reason) const;
-    void Discard();
 
-    std::string myPath;
-    std::string myTemporary;
-    std::FILE* myFile = nullptr;
+    PartFile myFile;
     GifFileType* myGif = nullptr;
     std::optional<GifPalette> myPalette;
     std::uint8_t myTransparent = 0;
@@ -67,5 +63,4 @@ private:
     unsigned int myHeight = 0;
     // The palette index of every pixel as a viewer shows it after the last frame.
     std::vector<std::uint8_t> myShown;
-    bool myCommitted = false;
 };

@@ -1,46 +1,105 @@
 #include "stage/InputScript.hpp"
 
-#include "main/ProgramWindow.hpp"
 #include "main/UsageError.hpp"
 #include "stage/Lowercase.hpp"
 #include "stage/SyntheticEvents.hpp"
+#include "stage/WholeRange.hpp"
 
-#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 namespace
 {
-// Key names as the graphics library spells them, looked up in lower case.
-const std::map<std::string, gfx::Keyboard::Key>& Keys()
+using K = gfx::Keyboard;
+
+// Keys that follow each other in the graphics library's order, named as it spells them: the
+// first, and the others by counting on its last letter or number ("A" to "Z", "F1" to "F15").
+struct KeyRun
 {
-    static const std::map<std::string, gfx::Keyboard::Key> keys = []
+    const char* First;
+    K::Key Key;
+    int Count;
+};
+
+const KeyRun KeyRuns[] = {{"Left", K::Left, 1},
+                          {"Right", K::Right, 1},
+                          {"Up", K::Up, 1},
+                          {"Down", K::Down, 1},
+                          {"PageUp", K::PageUp, 1},
+                          {"PageDown", K::PageDown, 1},
+                          {"Escape", K::Escape, 1},
+                          {"Space", K::Space, 1},
+                          {"Enter", K::Enter, 1},
+                          {"Return", K::Enter, 1},
+                          {"Backspace", K::Backspace, 1},
+                          {"Tab", K::Tab, 1},
+                          {"Home", K::Home, 1},
+                          {"End", K::End, 1},
+                          {"Insert", K::Insert, 1},
+                          {"Delete", K::Delete, 1},
+                          {"LShift", K::LShift, 1},
+                          {"RShift", K::RShift, 1},
+                          {"LControl", K::LControl, 1},
+                          {"RControl", K::RControl, 1},
+                          {"LAlt", K::LAlt, 1},
+                          {"RAlt", K::RAlt, 1},
+                          {"Pause", K::Pause, 1},
+                          {"LSystem", K::LSystem, 1},
+                          {"RSystem", K::RSystem, 1},
+                          {"Menu", K::Menu, 1},
+                          {"LBracket", K::LBracket, 1},
+                          {"RBracket", K::RBracket, 1},
+                          {"Semicolon", K::Semicolon, 1},
+                          {"Comma", K::Comma, 1},
+                          {"Period", K::Period, 1},
+                          {"Quote", K::Quote, 1},
+                          {"Slash", K::Slash, 1},
+                          {"Backslash", K::Backslash, 1},
+                          {"Tilde", K::Tilde, 1},
+                          {"Equal", K::Equal, 1},
+                          {"Hyphen", K::Hyphen, 1},
+                          {"Add", K::Add, 1},
+                          {"Subtract", K::Subtract, 1},
+                          {"Multiply", K::Multiply, 1},
+                          {"Divide", K::Divide, 1},
+                          {"Unknown", K::Unknown, 1},
+                          {"A", K::A, 26},
+                          {"0", K::Num0, 10},
+                          {"Numpad0", K::Numpad0, 10},
+                          {"F1", K::F1, 15}};
+
+std::string NameInRun(const KeyRun& run, int index)
+{
+    const std::string first = run.First;
+    const std::size_t number = first.find_last_not_of("0123456789") + 1;
+    if (number < first.size())
     {
-        using K = gfx::Keyboard;
-        std::map<std::string, K::Key> table = {
-            {"escape", K::Escape},     {"space", K::Space},         {"enter", K::Enter},
-            {"return", K::Enter},      {"backspace", K::Backspace}, {"tab", K::Tab},
-            {"pageup", K::PageUp},     {"pagedown", K::PageDown},   {"end", K::End},
-            {"home", K::Home},         {"insert", K::Insert},       {"delete", K::Delete},
-            {"left", K::Left},         {"right", K::Right},         {"up", K::Up},
-            {"down", K::Down},         {"lshift", K::LShift},       {"rshift", K::RShift},
-            {"lcontrol", K::LControl}, {"rcontrol", K::RControl},   {"lalt", K::LAlt},
-            {"ralt", K::RAlt},         {"pause", K::Pause}};
-        for (int i = 0; i < 26; ++i)
+        return first.substr(0, number) + std::to_string(std::stoi(first.substr(number)) + index);
+    }
+    return first.substr(0, first.size() - 1) + static_cast<char>(first.back() + index);
+}
+
+// Every key's name in lower case, in which form names in any case are looked up.
+const std::map<std::string, K::Key>& Keys()
+{
+    static const std::map<std::string, K::Key> keys = []
+    {
+        std::map<std::string, K::Key> table;
+        for (const KeyRun& run : KeyRuns)
         {
-            table[std::string(1, static_cast<char>('a' + i))] = static_cast<K::Key>(K::A + i);
-        }
-        for (int i = 0; i < 10; ++i)
-        {
-            table[std::to_string(i)] = static_cast<K::Key>(K::Num0 + i);
-            table["numpad" + std::to_string(i)] = static_cast<K::Key>(K::Numpad0 + i);
-        }
-        for (int i = 0; i < 15; ++i)
-        {
-            table["f" + std::to_string(i + 1)] = static_cast<K::Key>(K::F1 + i);
+            for (int i = 0; i < run.Count; ++i)
+            {
+                table[Lowercase(NameInRun(run, i))] =
+                    static_cast<K::Key>(static_cast<int>(run.Key) + i);
+            }
         }
         return table;
     }();
@@ -74,34 +133,56 @@ public:
         }
     }
 
-    long Number(std::size_t index, long least, long most, const std::string& what) const
+    long long Number(std::size_t index, const WholeRange& range, const std::string& what) const
     {
-        const std::string& word = myWords[index];
-        std::size_t used = 0;
-        long value = 0;
         try
         {
-            value = std::stol(word, &used);
+            return range.Read(myWords[index]);
         }
-        catch (const std::exception&)
+        catch (const std::invalid_argument& problem)
         {
-            used = 0;
+            Fail(what + " " + problem.what());
         }
-        if (used == 0 || used != word.size())
-        {
-            Fail(what + " must be a whole number, not \"" + word + "\"");
-        }
-        if (value < least || value > most)
-        {
-            Fail(what + " must be from " + std::to_string(least) + " to " + std::to_string(most) +
-                 ", not " + word);
-        }
-        return value;
     }
+
+    // A decimal number of seconds from 0 to an hour, as long as a frame may last.
+    double Seconds(std::size_t index) const
+    {
+        const double seconds = Decimal(index, "SECONDS");
+        if (!(seconds >= 0.0 && seconds <= LongestFrame))
+        {
+            Fail("SECONDS must be from 0 to 3600, not \"" + myWords[index] + "\"");
+        }
+        return seconds;
+    }
+
+    float Value(std::size_t index) const
+    {
+        const double value = Decimal(index, "VALUE");
+        if (!(std::fabs(value) <= PulseParameter::Limit))
+        {
+            Fail("VALUE must be from -1000 to 1000, not \"" + myWords[index] + "\"");
+        }
+        return static_cast<float>(value);
+    }
+
+    // The words from index on, one space between each: a name of several words.
+    std::string Rest(std::size_t index) const
+    {
+        std::string rest;
+        for (std::size_t i = index; i < myWords.size(); ++i)
+        {
+            rest += (rest.empty() ? "" : " ") + myWords[i];
+        }
+        return rest;
+    }
+
+    std::size_t Size() const { return myWords.size(); }
+    const std::string& Word(std::size_t index) const { return myWords[index]; }
 
     int Coordinate(std::size_t index, const std::string& what) const
     {
-        return static_cast<int>(Number(index, INT_MIN, INT_MAX, what));
+        return static_cast<int>(Number(index, Coordinates, what));
     }
 
     gfx::Mouse::Button Button(std::size_t index) const
@@ -139,6 +220,20 @@ public:
     }
 
 private:
+    static constexpr double LongestFrame = 3600.0;
+
+    double Decimal(std::size_t index, const std::string& what) const
+    {
+        const std::string& word = myWords[index];
+        char* end = nullptr;
+        const double value = std::strtod(word.c_str(), &end);
+        if (end == word.c_str() || *end != '\0' || !std::isfinite(value))
+        {
+            Fail(what + " must be a decimal number, not \"" + word + "\"");
+        }
+        return value;
+    }
+
     std::string myPlace;
     std::vector<std::string> myWords;
 };
@@ -183,7 +278,7 @@ ScriptStep KeyStep(const LineReader& line, std::initializer_list<KeyEventOf> eve
 ScriptStep WheelStep(const LineReader& line)
 {
     line.Expect(3, "DELTA X Y");
-    const int delta = static_cast<int>(line.Number(1, -1000, 1000, "DELTA"));
+    const int delta = static_cast<int>(line.Number(1, WheelSteps, "DELTA"));
     if (delta == 0)
     {
         line.Fail("DELTA must not be 0");
@@ -205,17 +300,54 @@ ScriptStep ResizeStep(const LineReader& line)
     line.Expect(2, "W H");
     ScriptStep step;
     step.Type = ScriptStep::Resize;
-    step.Width = static_cast<unsigned int>(line.Number(1, 1, ProgramWindow::LargestSide, "W"));
-    step.Height = static_cast<unsigned int>(line.Number(2, 1, ProgramWindow::LargestSide, "H"));
+    step.Width = static_cast<unsigned int>(line.Number(1, WindowSides, "W"));
+    step.Height = static_cast<unsigned int>(line.Number(2, WindowSides, "H"));
     return step;
 }
 
 ScriptStep FramesStep(const LineReader& line)
 {
-    line.Expect(1, "N");
+    if (line.Size() != 3)
+    {
+        line.Expect(1, "N [SECONDS]");
+    }
     ScriptStep step;
     step.Type = ScriptStep::Frames;
-    step.Count = static_cast<int>(line.Number(1, 1, 1000000, "N"));
+    step.Count = static_cast<int>(line.Number(1, FrameCounts, "N"));
+    if (line.Size() == 3)
+    {
+        step.Seconds = line.Seconds(2);
+    }
+    return step;
+}
+
+ScriptStep BareStep(const LineReader& line, ScriptStep::Kind kind)
+{
+    line.Expect(0, line.Command());
+    ScriptStep step;
+    step.Type = kind;
+    return step;
+}
+
+// The name comes last, as it may have several words.
+ScriptStep SetStep(const LineReader& line)
+{
+    const std::string form = "PARAMETER VALUE PULSE";
+    if (line.Size() < 4)
+    {
+        line.Fail("\"set\" takes 3 arguments or more: " + form);
+    }
+    ScriptStep step;
+    step.Type = ScriptStep::Set;
+    const auto parameter = PulseParameter::Named(line.Word(1));
+    if (!parameter)
+    {
+        line.Fail("unknown parameter \"" + line.Word(1) +
+                  "\" (the parameters are timefactor, phaseoffset, factor and offset)");
+    }
+    step.Parameter = *parameter;
+    step.Value = line.Value(2);
+    step.Pulse = line.Rest(3);
     return step;
 }
 
@@ -235,6 +367,14 @@ ScriptStep ReadStep(const LineReader& line)
         {"keyup", [](const LineReader& l) { return KeyStep(l, {events::KeyReleased}); }},
         {"enter", [](const LineReader& l) { return PointerStep(l, events::MouseEntered()); }},
         {"leave", [](const LineReader& l) { return PointerStep(l, events::MouseLeft()); }},
+        {"focus", [](const LineReader& l)
+         { return PointerStep(l, events::OfType(gfx::Event::GainedFocus)); }},
+        {"unfocus",
+         [](const LineReader& l) { return PointerStep(l, events::OfType(gfx::Event::LostFocus)); }},
+        {"pause", [](const LineReader& l) { return BareStep(l, ScriptStep::Pause); }},
+        {"resume", [](const LineReader& l) { return BareStep(l, ScriptStep::Resume); }},
+        {"step", [](const LineReader& l) { return BareStep(l, ScriptStep::Step); }},
+        {"set", SetStep},
         {"resize", ResizeStep},
         {"frames", FramesStep},
     };
@@ -242,8 +382,8 @@ ScriptStep ReadStep(const LineReader& line)
     if (reader == readers.end())
     {
         line.Fail("unknown step \"" + line.Command() +
-                  "\" (the steps are move, press, release, wheel, key, keydown, keyup, resize, "
-                  "enter, leave and frames)");
+                  "\" (the steps are seed, move, press, release, wheel, key, keydown, keyup, "
+                  "resize, enter, leave, focus, unfocus, frames, pause, resume, step and set)");
     }
     return reader->second(line);
 }
@@ -252,6 +392,7 @@ ScriptStep ReadStep(const LineReader& line)
 InputScript InputScript::Parse(std::istream& text, const std::string& source)
 {
     InputScript script;
+    script.mySource = source;
     std::string content;
     int number = 0;
     while (std::getline(text, content))
@@ -261,6 +402,17 @@ InputScript InputScript::Parse(std::istream& text, const std::string& source)
                               source + " line " + std::to_string(number));
         if (line.IsEmpty())
         {
+            continue;
+        }
+        if (line.Command() == "seed")
+        {
+            line.Expect(1, "N");
+            if (script.mySeed || !script.mySteps.empty())
+            {
+                line.Fail("\"seed\" comes once, before every step: the scene draws its random "
+                          "numbers when it starts");
+            }
+            script.mySeed = static_cast<unsigned int>(line.Number(1, Seeds, "N"));
             continue;
         }
         ScriptStep step = ReadStep(line);
@@ -280,10 +432,81 @@ InputScript InputScript::Load(const std::string& path)
     return Parse(file, path);
 }
 
+std::string InputScript::KeyName(gfx::Keyboard::Key key)
+{
+    for (const KeyRun& run : KeyRuns)
+    {
+        const int index = static_cast<int>(key) - static_cast<int>(run.Key);
+        if (index >= 0 && index < run.Count)
+        {
+            return NameInRun(run, index);
+        }
+    }
+    return "Unknown";
+}
+
+std::optional<std::string> InputScript::LineOf(const gfx::Event& event)
+{
+    const auto at = [](int x, int y) { return " " + std::to_string(x) + " " + std::to_string(y); };
+    const auto button = [](gfx::Mouse::Button which) -> std::optional<std::string>
+    {
+        switch (which)
+        {
+        case gfx::Mouse::Left:
+            return "left";
+        case gfx::Mouse::Right:
+            return "right";
+        case gfx::Mouse::Middle:
+            return "middle";
+        default:
+            return std::nullopt;
+        }
+    };
+    switch (event.type)
+    {
+    case gfx::Event::Resized:
+        return "resize " + std::to_string(event.size.width) + " " +
+               std::to_string(event.size.height);
+    case gfx::Event::LostFocus:
+        return "unfocus";
+    case gfx::Event::GainedFocus:
+        return "focus";
+    case gfx::Event::KeyPressed:
+        return "keydown " + KeyName(event.key.code);
+    case gfx::Event::KeyReleased:
+        return "keyup " + KeyName(event.key.code);
+    case gfx::Event::MouseWheelMoved:
+        return "wheel " + std::to_string(event.mouseWheel.delta) +
+               at(event.mouseWheel.x, event.mouseWheel.y);
+    case gfx::Event::MouseButtonPressed:
+    case gfx::Event::MouseButtonReleased:
+        if (const auto name = button(event.mouseButton.button))
+        {
+            return (event.type == gfx::Event::MouseButtonPressed ? "press " : "release ") + *name +
+                   at(event.mouseButton.x, event.mouseButton.y);
+        }
+        return std::nullopt;
+    case gfx::Event::MouseMoved:
+        return "move" + at(event.mouseMove.x, event.mouseMove.y);
+    case gfx::Event::MouseEntered:
+        return "enter";
+    case gfx::Event::MouseLeft:
+        return "leave";
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string InputScript::KeyNames()
 {
-    return "Left, Right, Up, Down, PageUp, PageDown, Escape, Space, Enter (or Return), "
-           "Backspace, Tab, Home, End, Insert, Delete, LShift, RShift, LControl, RControl, LAlt, "
-           "RAlt, Pause, the letters A to Z, the digits 0 to 9, Numpad0 to Numpad9 and F1 to F15, "
-           "in any case";
+    std::string names;
+    for (const KeyRun& run : KeyRuns)
+    {
+        const bool last = &run == std::end(KeyRuns) - 1;
+        names += (names.empty() ? ""
+                  : last        ? " and "
+                                : ", ") +
+                 NameInRun(run, 0) + (run.Count > 1 ? " to " + NameInRun(run, run.Count - 1) : "");
+    }
+    return names + ", in any case";
 }

@@ -3,6 +3,7 @@
 #include "stage/ScriptStep.hpp"
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,12 @@
 //   keydown NAME / keyup NAME        a key goes down / comes up
 //   resize W H                       the window is resized to W x H pixels
 //   enter / leave                    the mouse enters / leaves the window
-//   frames N                         N frames run
+//   focus / unfocus                  the window gains / loses the keyboard focus
+//   frames N [SECONDS]               N frames run, each SECONDS long when given
+//   pause / resume                   the scene's time stops / runs again: paused frames take none
+//   step                             one frame of 1/60 s runs, paused or not
+//   set PARAMETER VALUE PULSE        a parameter of the scene's pulse of that name changes
+//   seed N                           the random numbers' seed; only before every step
 //
 // Everything from "#" to the end of a line is a comment; blank lines are ignored.
 class InputScript
@@ -28,10 +34,24 @@ public:
     static InputScript Load(const std::string& path);
 
     const std::vector<ScriptStep>& GetSteps() const { return mySteps; }
+    // What the script was read from, as its messages name it.
+    const std::string& GetSource() const { return mySource; }
+    // The seed the script asks for, if any.
+    std::optional<unsigned int> GetSeed() const { return mySeed; }
+
+    // The step that delivers this one event, for a recording; nothing for an event no scene and
+    // no input state reads (text, a scroll without a wheel step, buttons but the three).
+    // A wheel step delivers both of X's reports of it: leave out the MouseWheelScrolled that
+    // follows a MouseWheelMoved.
+    static std::optional<std::string> LineOf(const gfx::Event& event);
+    // The key's name in scripts; "Unknown" for a key without one.
+    static std::string KeyName(gfx::Keyboard::Key key);
 
     // The names the script accepts for keys, for the help text.
     static std::string KeyNames();
 
 private:
     std::vector<ScriptStep> mySteps;
+    std::string mySource = "script";
+    std::optional<unsigned int> mySeed;
 };

@@ -13,6 +13,8 @@ public:
 
     // Seconds; never negative, since clocks must not run backwards.
     void Advance(double seconds) { myNow += seconds; }
+    // The seconds advanced in all.
+    double GetNow() const { return myNow; }
 
 private:
     double myNow = 0.0;

@@ -3,8 +3,10 @@
 #include "gfx/Randomizer.hpp"
 #include "gfx/RenderImage.hpp"
 #include "gfx/RenderWindow.hpp"
-#include "main/FrameLoop.hpp"
+#include "main/DataFolder.hpp"
+#include "main/UsageError.hpp"
 #include "stage/InputScript.hpp"
+#include "stage/ScenePulses.hpp"
 #include "stage/SyntheticEvents.hpp"
 #include "stage/WindowSettling.hpp"
 
@@ -13,26 +15,31 @@
 #include <string>
 
 SceneSession::SceneSession(const GameStateID& scene, unsigned int width, unsigned int height,
-                           double frameTime, unsigned int seed)
-    : myFrameTime(frameTime)
+                           double frameTime, unsigned int seed, bool windowPictures)
+    : myApplication(DataFolder::OfThisProgram()), myFrameTime(frameTime)
 {
-    myStage.CheckScene(scene);
-    // Nobody looks at the frames in the window: the picture is drawn off-screen, antialiased.
-    myStage.OpenWindow(width, height, "pulsestage-shot", 0);
+    myApplication.CheckScene(scene);
+    // Unless the pictures are the window's, nobody looks at the frames in the window: the
+    // picture is drawn off-screen, antialiased.
+    gfx::RenderWindow& window =
+        myApplication.OpenWindow(width, height, "pulsestage-shot", windowPictures ? 8 : 0);
+    if (windowPictures)
+    {
+        myPictureWindow = &window;
+    }
+    // Before the scene is initialised: it reads the window's size there.
+    DropStartupEvents(window);
     // The scene hears the session's input alone, not the desktop's.
-    myStage.GetWindow().KeepOutSystemEvents();
+    window.KeepOutSystemEvents();
     // The main scene draws its random numbers in Initialize.
     gfx::Randomizer::SetSeed(seed);
-    myScene = &myStage.Start(scene);
-    myForwarder = std::make_unique<ForwardingState>(*myScene);
-    GameStateManager& manager = *myStage.GetApp().mGameStateManager;
-    manager.RegisterState(myForwarder.get());
-    manager.SetActiveState(myForwarder->GetID());
+    myScene = &myApplication.Start(scene);
+    myLastFrame.Active = myScene;
 }
 
 SceneSession::~SceneSession()
 {
-    myScene->Cleanup();
+    myLastFrame.CleanUp();
 }
 
 void SceneSession::Queue(const gfx::Event& event)
@@ -44,7 +51,7 @@ void SceneSession::Resize(unsigned int width, unsigned int height)
 {
     // The window knows its new size once the system has reported it: only then may the scene
     // hear of the resize, where the script says.
-    if (!ResizeAndAwaitReport(myStage.GetWindow(), width, height))
+    if (!ResizeAndAwaitReport(myApplication.GetWindow(), width, height))
     {
         throw std::runtime_error("the window system did not resize the window to " +
                                  std::to_string(width) + "x" + std::to_string(height));
@@ -54,24 +61,26 @@ void SceneSession::Resize(unsigned int width, unsigned int height)
 
 void SceneSession::RunFrames(int count)
 {
+    RunFrames(count, myFrameTime);
+}
+
+void SceneSession::RunFrames(int count, double seconds)
+{
     for (int i = 0; i < count && IsRunning(); ++i)
     {
-        RunFrame();
+        RunFrame(myPaused ? 0.0 : seconds);
     }
 }
 
-void SceneSession::RunFrame()
+void SceneSession::RunFrame(double seconds)
 {
-    myTime.Advance(myFrameTime);
-    gfx::RenderWindow& window = myStage.GetWindow();
+    myTime.Advance(seconds);
     for (const gfx::Event& event : myQueued)
     {
-        window.PushEvent(event);
+        myApplication.GetWindow().PushEvent(event);
     }
     myQueued.clear();
-    // The close request ends the frame loop after exactly this frame.
-    window.PushEvent(events::Closed());
-    RunFrameLoop(myStage.GetApp());
+    myLastFrame = ::RunFrame(myApplication.GetApp());
     ++myFramesRun;
     myFrameObserver();
 }
@@ -93,27 +102,65 @@ void SceneSession::Play(const InputScript& script, int leastFrames)
             }
             break;
         case ScriptStep::Frames:
-            RunFrames(step.Count);
+            RunFrames(step.Count, step.Seconds.value_or(myFrameTime));
             break;
         case ScriptStep::Resize:
             Resize(step.Width, step.Height);
+            break;
+        case ScriptStep::Pause:
+        case ScriptStep::Resume:
+            myPaused = step.Type == ScriptStep::Pause;
+            break;
+        case ScriptStep::Step:
+            if (IsRunning())
+            {
+                RunFrame(ScriptStep::StepTime);
+            }
+            break;
+        case ScriptStep::Set:
+            SetParameter(step, script.GetSource());
             break;
         }
     }
     RunFrames(std::max(leastFrames - myFramesRun, myQueued.empty() ? 0 : 1));
 }
 
+void SceneSession::SetParameter(const ScriptStep& step, const std::string& source)
+{
+    PulseGenerator* const pulse = ScenePulses(*myScene).Find(step.Pulse);
+    if (!pulse)
+    {
+        throw UsageError(source + " line " + std::to_string(step.Line) + ": the scene \"" +
+                         myScene->GetID() + "\" has no pulse named \"" + step.Pulse + "\"");
+    }
+    PulseParameter::Set(*pulse, step.Parameter, step.Value);
+}
+
 bool SceneSession::IsRunning() const
 {
-    return myScene->IsRunning();
+    return myLastFrame.GoesOn();
 }
 
 gfx::Image SceneSession::Snapshot() const
 {
-    const gfx::RenderWindow& window = myStage.GetWindow();
+    // Into the frame after the last, which the next frame draws over before it is shown.
+    if (myPictureWindow)
+    {
+        myScene->Render(*myPictureWindow);
+        if (mySnapshotOverlay)
+        {
+            mySnapshotOverlay(*myPictureWindow);
+        }
+        return myPictureWindow->CopyToImage();
+    }
+    const gfx::RenderWindow& window = myApplication.GetWindow();
     // Antialiased like the program's window, as far as the system allows off-screen.
     gfx::RenderImage target(window.GetWidth(), window.GetHeight(), 8);
     myScene->Render(target);
+    if (mySnapshotOverlay)
+    {
+        mySnapshotOverlay(target);
+    }
     target.Display();
     return target.CopyToImage();
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 // pulsestage-shot: draws a scene off-screen and writes its last frame as a PNG, its frames as an
-// animated GIF, or both (ShotOptions::Help tells how).
+// animated GIF, or both (its --help tells how).
 class ShotTool
 {
 public:

@@ -25,7 +25,8 @@ public:
     // How often the interface layer lists the cursor, and so draws it.
     long CursorListings() const
     {
-        return std::count(myScene.myTopLeft->begin(), myScene.myTopLeft->end(), myScene.myCursor);
+        const Container& root = *myScene.myAnchors[Main::TopLeft];
+        return std::count(root.begin(), root.end(), myScene.myCursor);
     }
     const BouncingString& FPS() const { return *myScene.myFPS; }
     const BouncingString& Hallo() const { return *myScene.myHallo; }

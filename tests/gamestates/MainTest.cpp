@@ -17,9 +17,6 @@ using gamestates::MainProbe;
 
 namespace
 {
-// The half height of both views when the window's 1024 pixels span 1000 units.
-const float FittedHalfHeight = 600.f * 500.f / 1024.f;
-
 // The main scene in a 1024 x 600 window, with seeded random numbers, on a clock that moves only
 // by the frame times the test gives.
 class MainScene : public ::testing::Test
@@ -51,32 +48,26 @@ protected:
 };
 } // namespace
 
-TEST_F(MainScene, ResizeFitsTheLongerSideToAThousandUnitsAndKeepsTheLevelCentre)
+TEST_F(MainScene, ArrowKeysMoveTheFigureAndItsViewAt200UnitsASecondAndAResizeKeepsThem)
 {
-    ExpectHalfSizes(500.f, FittedHalfHeight);
-    Frames(1, 0.25f, {KeyPressed(gfx::Keyboard::Right), KeyPressed(gfx::Keyboard::PageUp)});
-    const gfx::Vector2f centre = probe.LevelView().GetCenter();
-
-    session.Resize(600, 1024);
-    Frames(1, 0.f, {KeyReleased(gfx::Keyboard::Right), KeyReleased(gfx::Keyboard::PageUp)});
-    ExpectHalfSizes(600.f * 500.f / 1024.f, 500.f);
-    EXPECT_EQ(probe.LevelView().GetCenter(), centre);
-
-    session.Resize(800, 800);
-    Frames(1, 0.f);
-    ExpectHalfSizes(500.f, 500.f);
-}
-
-TEST_F(MainScene, ArrowKeysMoveTheFigureAndTheLevelViewAt200UnitsPerSecond)
-{
+    ExpectHalfSizes(500.f, 600.f * 500.f / 1024.f);
     // Opposite keys cancel; main-arrows.png shows perpendicular ones moving diagonally.
     Frames(4, 0.25f,
            {KeyPressed(gfx::Keyboard::Right), KeyPressed(gfx::Keyboard::Up),
-            KeyPressed(gfx::Keyboard::Down)});
+            KeyPressed(gfx::Keyboard::Down), KeyPressed(gfx::Keyboard::PageUp)});
     EXPECT_EQ(probe.Figur().GetPosition(), gfx::Vector2f(200.f, 0.f));
-    EXPECT_EQ(probe.LevelView().GetCenter(), gfx::Vector2f(200.f, 0.f));
     Frames(1, 0.5f, {KeyReleased(gfx::Keyboard::Down), KeyPressed(gfx::Keyboard::Left)});
     EXPECT_EQ(probe.Figur().GetPosition(), gfx::Vector2f(200.f, -100.f));
+    EXPECT_EQ(probe.LevelView().GetCenter(), gfx::Vector2f(200.f, -100.f));
+
+    // The longer side spans a thousand units again, whatever the zoom.
+    session.Resize(600, 1024);
+    Frames(1, 0.f);
+    ExpectHalfSizes(600.f * 500.f / 1024.f, 500.f);
+    EXPECT_EQ(probe.LevelView().GetCenter(), gfx::Vector2f(200.f, -100.f));
+    session.Resize(800, 800);
+    Frames(1, 0.f);
+    ExpectHalfSizes(500.f, 500.f);
 }
 
 TEST_F(MainScene, PageKeysZoomOnlyTheBackgroundWithinAThousandTimesEitherWay)
@@ -125,12 +116,12 @@ TEST_F(MainScene, CursorFollowsTheMouseLeavesAndEntersWithItAndSpinsATurnASecond
 
 TEST_F(MainScene, SystemPointerShowsOnlyWhereTheCursorPictureCannotBeDrawn)
 {
-    const gfx::RenderWindow& window = session.GetStage().GetWindow();
+    const gfx::RenderWindow& window = session.GetApplication().GetWindow();
     EXPECT_FALSE(window.IsMouseCursorVisible());
 
     // The scene built again where no picture can be loaded, and run.
     ImageManager none("no-such-folder/");
-    App& app = session.GetStage().GetApp();
+    App& app = session.GetApplication().GetApp();
     ImageManager* const pictures = app.mImageManager;
     app.mImageManager = &none;
     scene.Cleanup();
@@ -151,7 +142,7 @@ TEST_F(MainScene, FigureIsOpaqueOnlyWithTheMouseOverOneOfItsPixelsOfAlphaAbove12
     };
     // Its picture has alpha 200 on the scarf's loose end and 128 in its shadow. Its left and top
     // edges, made opaque here, lie outside it.
-    gfx::Image& picture = *session.GetStage().GetApp().mImageManager->Get("figur.png");
+    gfx::Image& picture = *session.GetApplication().GetApp().mImageManager->Get("figur.png");
     picture.SetPixel(0, 40, gfx::Color(0, 0, 0, 255));
     picture.SetPixel(40, 0, gfx::Color(0, 0, 0, 255));
     EXPECT_EQ(AlphaOver(49, 26), 255);
@@ -160,17 +151,7 @@ TEST_F(MainScene, FigureIsOpaqueOnlyWithTheMouseOverOneOfItsPixelsOfAlphaAbove12
     EXPECT_EQ(AlphaOver(40, 0), 128);
 }
 
-TEST_F(MainScene, ReadoutShowsTheTruncatedFrameRate)
-{
-    // 1 / 0.017 = 58.8.
-    Frames(1, 0.017f);
-    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 58");
-    // A frame measured as taking no time has no finite rate: the last read-out stays.
-    Frames(1, 0.f);
-    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 58");
-}
-
-TEST_F(MainScene, LabelsCursorAndShelvesFollowTheMainBeatInAtMost30DrawCalls)
+TEST_F(MainScene, LabelsCursorAndShelvesFollowTheBeatInAtMost30DrawCallsUnderATruncatedRate)
 {
     Frames(30, 1.f / 60.f);
     const double t = 0.5;
@@ -189,4 +170,9 @@ TEST_F(MainScene, LabelsCursorAndShelvesFollowTheMainBeatInAtMost30DrawCalls)
     scene.Render(target);
     target.Display();
     EXPECT_LE(target.GetDrawCalls(), 30u);
+
+    // 1 / 0.017 = 58.8. A frame measured as taking no time has no finite rate: the last stays.
+    Frames(1, 0.017f);
+    Frames(1, 0.f);
+    EXPECT_EQ(probe.FPS().String.GetText(), "FPS: 58");
 }

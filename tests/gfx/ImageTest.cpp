@@ -97,7 +97,7 @@ TEST(Image, RefusesPicturesItCannotSizeOrHoldBeforeDecodingThemWithOneLineAndIsL
         testing::internal::CaptureStderr();
         EXPECT_FALSE(image.LoadFromFile(path)) << name;
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  "pulsestage: cannot load \"" + path + "\": " + reason + "\n");
+                  "cannot load \"" + path + "\": " + reason + "\n");
         EXPECT_EQ(image.GetWidth() + image.GetHeight(), 0u) << name;
         std::remove(path.c_str());
     }

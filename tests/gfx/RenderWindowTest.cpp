@@ -1,19 +1,23 @@
 #include "gfx/RenderWindow.hpp"
 
-#include "stage/Stage.hpp"
+#include "gfx/Image.hpp"
+#include "main/ProgramWindow.hpp"
 #include "stage/SyntheticEvents.hpp"
+#include "stage/WindowSettling.hpp"
+#include "support/DesktopWindow.hpp"
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
+#include <vector>
 
 using namespace events;
 
 TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 {
-    Stage stage;
-    stage.OpenWindow(1024, 600, "SFML Window", 0);
-    gfx::RenderWindow& window = stage.GetWindow();
+    const auto opened = ProgramWindow::Open(1024, 600, "SFML Window", 0);
+    gfx::RenderWindow& window = *opened;
     // One unit per pixel, every pixel is exactly its own scene point, also beyond the left and
     // top edges, where a drag reports negative pixels cast to unsigned.
     unsigned int inexact = 0;
@@ -47,9 +51,8 @@ TEST(RenderWindow, ConvertCoordsMapsPixelsThroughTheView)
 
 TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
 {
-    Stage stage;
-    stage.OpenWindow(300, 200, "SFML Window", 0);
-    gfx::RenderWindow& window = stage.GetWindow();
+    const auto opened = ProgramWindow::Open(300, 200, "SFML Window", 0);
+    gfx::RenderWindow& window = *opened;
     // Provoke an event from the system and give it time to arrive before the pushed ones.
     window.SetSize(320, 240);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -72,4 +75,79 @@ TEST(RenderWindow, PushedEventsComeFirstInOrderAndUpdateTheInput)
         resized = window.GetEvent(event) && event.type == gfx::Event::Resized;
     }
     EXPECT_TRUE(resized);
+}
+
+namespace
+{
+// An event's type and the fields that type uses.
+std::string Describe(const gfx::Event& event)
+{
+    const auto point = [](int x, int y)
+    { return " at " + std::to_string(x) + "," + std::to_string(y); };
+    switch (event.type)
+    {
+    case gfx::Event::KeyPressed:
+    case gfx::Event::KeyReleased:
+        return (event.type == gfx::Event::KeyPressed ? "press " : "release ") +
+               std::to_string(event.key.code) +
+               (event.key.alt || event.key.control || event.key.shift || event.key.system
+                    ? " with a modifier"
+                    : "");
+    case gfx::Event::TextEntered:
+        return "text " + std::to_string(event.text.unicode);
+    case gfx::Event::MouseMoved:
+        return "move" + point(event.mouseMove.x, event.mouseMove.y);
+    case gfx::Event::MouseWheelMoved:
+        return "wheel " + std::to_string(event.mouseWheel.delta) +
+               point(event.mouseWheel.x, event.mouseWheel.y);
+    case gfx::Event::MouseWheelScrolled:
+        return "scroll " + std::to_string(event.mouseWheelScroll.wheel) + " " +
+               std::to_string(event.mouseWheelScroll.delta) +
+               point(event.mouseWheelScroll.x, event.mouseWheelScroll.y);
+    default:
+        return "type " + std::to_string(event.type);
+    }
+}
+} // namespace
+
+// The desktop sees the window and its input arrives as under SFML 2 on X, whichever SFML runs
+// underneath: SFML 3 hands the icon to EWMH desktops only while their window manager runs, and
+// delivers events as variants, a wheel step once, and scancodes besides the keys.
+TEST(RenderWindow, ShowsItsIconAndReportsTheDesktopsInputAsSfml2DidUnderX)
+{
+    const auto opened = ProgramWindow::Open(300, 200, "desktop input", 0);
+    gfx::RenderWindow& window = *opened;
+    DropStartupEvents(window);
+    window.SetIcon(gfx::Image(5, 5, gfx::Color::Red));
+    using Desktop = testing_support::DesktopWindow;
+    const auto desktop = Desktop::WaitFor("desktop input", std::chrono::seconds(10));
+    ASSERT_TRUE(desktop);
+    EXPECT_EQ(desktop->GetIconSide(), 5u);
+    for (const Desktop::Input input :
+         {Desktop::Input::Key, Desktop::Input::Move, Desktop::Input::WheelStep,
+          Desktop::Input::Enter, Desktop::Input::Leave, Desktop::Input::FocusLoss})
+    {
+        desktop->Send(input, 30, 40);
+    }
+
+    const std::vector<std::string> expected = {Describe(KeyPressed(gfx::Keyboard::A)),
+                                               "text 97",
+                                               Describe(KeyReleased(gfx::Keyboard::A)),
+                                               Describe(MouseMoved(30, 40)),
+                                               Describe(MouseWheelMoved(1, 30, 40)),
+                                               Describe(MouseWheelScrolled(1.f, 30, 40)),
+                                               Describe(MouseEntered()),
+                                               Describe(MouseLeft()),
+                                               Describe(OfType(gfx::Event::LostFocus))};
+    std::vector<std::string> delivered;
+    gfx::Event event;
+    for (int attempt = 0; attempt < 200 && delivered.size() < expected.size(); ++attempt)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        while (window.GetEvent(event))
+        {
+            delivered.push_back(Describe(event));
+        }
+    }
+    EXPECT_EQ(delivered, expected);
 }

@@ -1,8 +1,8 @@
 #include "main/FrameLoop.hpp"
 
-#include "engine/GameStateManager.hpp"
 #include "gfx/RenderWindow.hpp"
-#include "stage/Stage.hpp"
+#include "main/Application.hpp"
+#include "main/DataFolder.hpp"
 #include "stage/SyntheticEvents.hpp"
 #include "support/RecordingState.hpp"
 
@@ -17,41 +17,47 @@ namespace
 {
 using Calls = std::vector<std::string>;
 
+// The program's application running a state that notes what the frames do to it, in a window
+// that hears only the events a test pushes.
 class FrameLoop : public ::testing::Test
 {
 protected:
     FrameLoop()
     {
-        stage.OpenWindow(1024, 600, "SFML Window", 0);
-        stage.GetApp().mGameStateManager->RegisterState(&state);
-        stage.GetApp().mGameStateManager->SetActiveState("recording");
+        application.OpenWindow(320, 200, "SFML Window", 0).KeepOutSystemEvents();
+        app.mGameStateManager->RegisterState(&state);
+        app.mGameStateManager->SetActiveState("recording");
     }
 
-    void Push(const gfx::Event& event) { stage.GetWindow().PushEvent(event); }
+    void Push(const gfx::Event& event) { application.GetWindow().PushEvent(event); }
 
-    Stage stage;
+    Application application{DataFolder::OfThisProgram()};
+    App& app = application.GetApp();
     RecordingState state;
 };
 } // namespace
 
-TEST_F(FrameLoop, CloseInTheMiddleNeverReachesTheStateAndTheFrameStillFinishes)
+TEST_F(FrameLoop, AFrameHandsOnEveryEventButACloseThenUpdatesRendersAndLetsTheOverlayDraw)
 {
     for (const gfx::Event& event :
          {MouseMoved(1, 2), Closed(), KeyPressed(gfx::Keyboard::A), Closed()})
     {
         Push(event);
     }
-    RunFrameLoop(stage.GetApp());
+    const Frame frame =
+        RunFrame(app, [&](gfx::RenderWindow&) { state.Calls.push_back("Overlay"); });
     EXPECT_EQ(state.Calls,
-              (Calls{"EventHandling", "EventHandling", "Update", "Render", "Cleanup"}));
+              (Calls{"EventHandling", "EventHandling", "Update", "Render", "Overlay"}));
     EXPECT_EQ(state.Events.back().type, gfx::Event::KeyPressed);
+    EXPECT_EQ(frame.Active, &state);
+    EXPECT_FALSE(frame.GoesOn()) << "the close request ends the loop after this frame";
 }
 
-TEST_F(FrameLoop, StateThatStopsItselfEndsTheLoopAfterTheFrameItStoppedIn)
+TEST_F(FrameLoop, TheLoopEndsAfterTheFrameTheStateStoppedInAndCleansItUpOnce)
 {
     int updates = 0;
     state.OnUpdate = [&updates](RecordingState& self) { self.SetRunning(++updates < 2); };
-    RunFrameLoop(stage.GetApp());
+    EXPECT_EQ(RunFrameLoop(app), 0);
     EXPECT_EQ(state.Calls, (Calls{"Update", "Render", "Update", "Render", "Cleanup"}));
 
     // Stopped before the loop or while handling an event: one full frame all the same.
@@ -62,7 +68,7 @@ TEST_F(FrameLoop, StateThatStopsItselfEndsTheLoopAfterTheFrameItStoppedIn)
         state.Calls.clear();
         state.SetRunning(running);
         Push(MouseMoved(5, 5));
-        RunFrameLoop(stage.GetApp());
+        RunFrameLoop(app);
         EXPECT_EQ(state.Calls, (Calls{"EventHandling", "Update", "Render", "Cleanup"})) << running;
     }
 }

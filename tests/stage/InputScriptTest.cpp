@@ -58,12 +58,19 @@ TEST(InputScript, AMalformedLineIsReportedWithItsNumber)
     const std::pair<const char*, std::string> cases[] = {
         {"frames 1 # fine\n\n# a comment\njump 3", "drag.txt line 4: unknown step \"jump\""},
         {"move 1.5 2", "drag.txt line 1: X must be a whole number, not \"1.5\""},
-        {"move 1 99999999999", "drag.txt line 1: Y must be from"},
+        {"move 1 99999999999", "drag.txt line 1: Y must be from -2147483648 to 2147483647"},
         {"\npress up 1 2", "drag.txt line 2: unknown button \"up\""},
         {"release left 1", "drag.txt line 1: \"release\" takes 3 arguments"},
         {"wheel 0 1 2", "drag.txt line 1: DELTA must not be 0"},
         {"key Hyperspace", "drag.txt line 1: unknown key \"Hyperspace\" (the keys are Left"},
         {"resize 0 600", "drag.txt line 1: W must be from 1 to 8192, not 0"},
+        {"frames 2 -0.5", "drag.txt line 1: SECONDS must be from 0 to 3600, not \"-0.5\""},
+        {"frames 1 inf", "drag.txt line 1: SECONDS must be a decimal number, not \"inf\""},
+        {"frames 1 nan", "drag.txt line 1: SECONDS must be a decimal number, not \"nan\""},
+        {"set speed 1 main", "drag.txt line 1: unknown parameter \"speed\""},
+        {"set factor 1e9 main", "drag.txt line 1: VALUE must be from -1000 to 1000"},
+        {"set factor 2", "drag.txt line 1: \"set\" takes 3 arguments or more"},
+        {"frames 1\nseed 3", "drag.txt line 2: \"seed\" comes once, before every step"},
     };
     for (const auto& [text, message] : cases)
     {
@@ -77,5 +84,33 @@ TEST(InputScript, AMalformedLineIsReportedWithItsNumber)
             problem = error.what();
         }
         EXPECT_EQ(problem.rfind(message, 0), 0u) << "got \"" << problem << "\" for " << message;
+    }
+}
+
+TEST(InputScript, ARecordingsStepsCarryTheirTimesThePulsesNameAndTheSeed)
+{
+    std::istringstream text("seed 42\nframes 3 0.25\npause\nstep\nset PhaseOffset -0.5 shelf 1 "
+                            "slot 2   scale\nresume\nfocus\nunfocus");
+    const InputScript script = InputScript::Parse(text);
+    EXPECT_EQ(script.GetSeed(), 42u);
+    const std::vector<ScriptStep>& steps = script.GetSteps();
+    ASSERT_EQ(steps.size(), 7u);
+    EXPECT_EQ(steps[0].Count, 3);
+    EXPECT_EQ(steps[0].Seconds, 0.25);
+    EXPECT_EQ(steps[1].Type, ScriptStep::Pause);
+    EXPECT_EQ(steps[2].Type, ScriptStep::Step);
+    EXPECT_EQ(steps[3].Pulse, "shelf 1 slot 2 scale");
+    EXPECT_EQ(steps[3].Parameter, PulseParameter::PhaseOffset);
+    EXPECT_EQ(steps[3].Value, -0.5f);
+    EXPECT_EQ(steps[4].Type, ScriptStep::Resume);
+    // What a recording writes of an event reads back as that event.
+    for (const gfx::Event& event :
+         {KeyPressed(gfx::Keyboard::Comma), MouseReleased(gfx::Mouse::Middle, -3, 9),
+          OfType(gfx::Event::LostFocus)})
+    {
+        const std::vector<ScriptStep> read = StepsOf(*InputScript::LineOf(event));
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(std::memcmp(&read[0].Events.front(), &event, sizeof event), 0)
+            << *InputScript::LineOf(event);
     }
 }

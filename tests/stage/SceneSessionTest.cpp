@@ -1,7 +1,9 @@
+// How many frames a session runs and what its clock reads are pinned by the reference pictures,
+// which move with a frame more or less.
 #include "stage/SceneSession.hpp"
 
-#include "gfx/Clock.hpp"
 #include "gfx/RenderWindow.hpp"
+#include "main/ProgramWindow.hpp"
 #include "stage/InputScript.hpp"
 
 #include <gtest/gtest.h>
@@ -15,32 +17,7 @@ InputScript Script(const std::string& text)
     std::istringstream stream(text);
     return InputScript::Parse(stream);
 }
-
-int FramesRun(const std::string& script, int leastFrames)
-{
-    SceneSession session("TestBoundedMovement", 320, 200, 1.0 / 60.0, 1);
-    session.Play(Script(script), leastFrames);
-    return session.GetFramesRun();
-}
 } // namespace
-
-TEST(SceneSession, TheClockAdvancesExactlyTheFrameTimePerFrame)
-{
-    SceneSession session("TestBoundedMovement", 320, 200, 0.125, 1);
-    const gfx::Clock clock;
-    session.RunFrames(3);
-    EXPECT_EQ(clock.GetElapsedTime(), 0.375f);
-    session.Play(Script("frames 2\nmove 1 1"), 1);
-    EXPECT_EQ(clock.GetElapsedTime(), 0.75f) << "five frames and one for the move";
-}
-
-TEST(SceneSession, RunsAtLeastTheFramesAskedAndOneMoreForLeftoverInput)
-{
-    EXPECT_EQ(FramesRun("", 7), 7);
-    EXPECT_EQ(FramesRun("frames 3", 2), 3) << "the script may need more frames";
-    EXPECT_EQ(FramesRun("frames 3\nmove 1 1", 2), 4) << "the move needs a frame of its own";
-    EXPECT_EQ(FramesRun("frames 3\nmove 1 1", 10), 10);
-}
 
 TEST(SceneSession, ASceneThatStopsItselfEndsTheRunAndAResizeStepResizesThePicture)
 {
@@ -62,8 +39,7 @@ TEST(SceneSession, TheSceneHearsNothingOfTheDesktop)
     session.Play(Script("keydown Right\nframes 1"), 1);
     // A window that opens takes the keyboard focus, and a window that loses it forgets the keys
     // held: the scene would see Right come up.
-    Stage other;
-    other.OpenWindow(200, 100, "another window", 0);
+    const auto other = ProgramWindow::Open(200, 100, "another window", 0);
     session.RunFrames(1);
-    EXPECT_TRUE(session.GetStage().GetWindow().GetInput().IsKeyDown(gfx::Keyboard::Right));
+    EXPECT_TRUE(session.GetApplication().GetWindow().GetInput().IsKeyDown(gfx::Keyboard::Right));
 }

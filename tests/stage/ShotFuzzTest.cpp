@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -31,9 +32,10 @@ constexpr unsigned int LargestSide = 4096;
 constexpr unsigned int LargestFramedArea = 1024 * 1024;
 constexpr unsigned int LargestLastSide = 400;
 
-// A script of every step with extreme arguments, drawn from a seed. It uses the generator's raw
-// numbers only, which are the same with every standard library.
-std::string RandomScript(unsigned int seed)
+// A script of every step with extreme arguments, drawn from a seed, with changes to the pulses
+// named when there are any. It uses the generator's raw numbers only, which are the same with
+// every standard library.
+std::string RandomScript(unsigned int seed, const std::vector<std::string>& pulses)
 {
     std::mt19937 random(seed);
     const auto below = [&](unsigned int bound)
@@ -61,6 +63,9 @@ std::string RandomScript(unsigned int seed)
     const char* const keys[] = {"Left",  "Right", "Up",  "Down", "PageUp",  "PageDown",
                                 "Space", "A",     "Tab", "F15",  "Numpad0", "LShift"};
     const char* const buttons[] = {"left ", "right ", "middle "};
+    const char* const parameters[] = {"timefactor ", "phaseoffset ", "factor ", "offset "};
+    const char* const values[] = {"-1000 ", "1000 ", "0 ", "0.001 "};
+    const char* const seconds[] = {"", " 0", " 0.001", " 1", " 3600"};
     std::ostringstream script;
     for (unsigned int line = 0; line < InputLines; ++line)
     {
@@ -77,11 +82,20 @@ std::string RandomScript(unsigned int seed)
                                      "key " + key,
                                      "keydown " + key,
                                      "keyup " + key,
-                                     below(2) == 0 ? "enter" : "leave"};
-        script << steps[below(9)] << '\n';
+                                     below(2) == 0 ? "enter" : "leave",
+                                     below(2) == 0 ? "focus" : "unfocus",
+                                     below(2) == 0 ? "pause" : "resume"};
+        script << steps[below(11)] << '\n';
+        if (!pulses.empty() && below(100) == 0)
+        {
+            script << "set " << parameters[below(4)] << values[below(4)]
+                   << pulses[below(static_cast<unsigned int>(pulses.size()))] << '\n';
+        }
         if (below(InputLines) < FrameSteps && width * height <= LargestFramedArea)
         {
-            script << "frames " << 1 + below(3) << '\n';
+            script << (below(4) == 0 ? "step"
+                                     : "frames " + std::to_string(1 + below(3)) + seconds[below(5)])
+                   << '\n';
         }
         if (below(InputLines) < Resizes)
         {
@@ -100,11 +114,18 @@ TEST(ShotFuzz, RandomScriptsOfEveryStepNeverBreakAScene)
     const fs::path folder =
         fs::temp_directory_path() / ("pulsestage-fuzz-" + std::to_string(getpid()));
     fs::create_directories(folder);
+    const std::vector<std::string> mainPulses = {"main",
+                                                 "main rotation",
+                                                 "background rotation",
+                                                 "background rect 16 shade",
+                                                 "AWESOME label scale",
+                                                 "shelf 2 slot 5 scale"};
     for (const std::string scene : {"TestBoundedMovement", "main"})
     {
         const fs::path script = folder / (scene + ".script");
         const fs::path picture = folder / (scene + ".png");
-        std::ofstream(script) << RandomScript(seed);
+        std::ofstream(script) << RandomScript(seed, scene == "main" ? mainPulses
+                                                                    : std::vector<std::string>());
         testing_support::ChildProcess shot(PULSESTAGE_SHOT_BINARY,
                                            {"--scene", scene, "--size", "320x200", "--seed",
                                             std::to_string(seed), "--script", script.string(),

@@ -97,4 +97,72 @@ void DesktopWindow::RequestClose() const
     XSendEvent(display, myWindow, False, NoEventMask, &event);
     XFlush(display);
 }
+
+void DesktopWindow::Send(Input input, int x, int y) const
+{
+    Display* const display = myDisplay.get();
+    const auto send = [&](int type, long mask, const auto& fill)
+    {
+        XEvent event{};
+        event.type = type;
+        event.xany.display = display;
+        event.xany.window = myWindow;
+        fill(event);
+        XSendEvent(display, myWindow, False, mask, &event);
+    };
+    // What key, button, motion and crossing events share.
+    const auto at = [&](auto& fields)
+    {
+        fields.root = DefaultRootWindow(display);
+        fields.time = CurrentTime;
+        fields.x = x;
+        fields.y = y;
+        fields.same_screen = True;
+    };
+    const auto key = [&](XEvent& event)
+    {
+        at(event.xkey);
+        event.xkey.keycode = XKeysymToKeycode(display, XK_a);
+    };
+    const auto wheel = [&](XEvent& event)
+    {
+        at(event.xbutton);
+        event.xbutton.button = Button4;
+    };
+    const auto crossing = [&](XEvent& event)
+    {
+        at(event.xcrossing);
+        event.xcrossing.mode = NotifyNormal;
+        event.xcrossing.detail = NotifyNonlinear;
+    };
+    switch (input)
+    {
+    case Input::Key:
+        send(KeyPress, KeyPressMask, key);
+        send(KeyRelease, KeyReleaseMask, key);
+        break;
+    case Input::Move:
+        send(MotionNotify, PointerMotionMask, [&](XEvent& event) { at(event.xmotion); });
+        break;
+    case Input::WheelStep:
+        send(ButtonPress, ButtonPressMask, wheel);
+        send(ButtonRelease, ButtonReleaseMask, wheel);
+        break;
+    case Input::Enter:
+        send(EnterNotify, EnterWindowMask, crossing);
+        break;
+    case Input::Leave:
+        send(LeaveNotify, LeaveWindowMask, crossing);
+        break;
+    case Input::FocusLoss:
+        send(FocusOut, FocusChangeMask,
+             [](XEvent& event)
+             {
+                 event.xfocus.mode = NotifyNormal;
+                 event.xfocus.detail = NotifyNonlinear;
+             });
+        break;
+    }
+    XFlush(display);
+}
 } // namespace testing_support

@@ -27,6 +27,19 @@ public:
     unsigned long GetIconSide() const;
     // Asks the window to close, as a window manager does when its close button is pressed.
     void RequestClose() const;
+    // Input as the X server delivers a user's, at the point (x, y) of the window: the A key
+    // pressed and released; the pointer moved there; one step of the wheel forwards there; the
+    // pointer entering and leaving; the keyboard focus lost.
+    enum class Input
+    {
+        Key,
+        Move,
+        WheelStep,
+        Enter,
+        Leave,
+        FocusLoss
+    };
+    void Send(Input input, int x, int y) const;
 
 private:
     std::pair<unsigned int, unsigned int> GetSize() const;

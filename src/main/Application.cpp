@@ -1,25 +1,24 @@
-#include "stage/Stage.hpp"
+#include "main/Application.hpp"
 
 #include "gfx/RenderWindow.hpp"
 #include "main/DataFolder.hpp"
 #include "main/ProgramWindow.hpp"
 #include "main/UsageError.hpp"
-#include "stage/WindowSettling.hpp"
 
 #include <algorithm>
 #include <stdexcept>
 
-Stage::Stage()
-    : myData(DataFolder::OfThisProgram()),
-      myImages(myData.GetResources()), myApp{nullptr, &myManager, &myImages}
+Application::Application(const DataFolder& data)
+    : myData(data), myImages(data.GetResources()), myApp{nullptr, &myManager, &myImages}
 {
     myManager.SetApp(&myApp);
-    myScenes.RegisterWith(myManager);
+    myManager.RegisterState(&myMain);
+    myManager.RegisterState(&myTestBoundedMovement);
 }
 
-Stage::~Stage() = default;
+Application::~Application() = default;
 
-void Stage::CheckScene(const GameStateID& id) const
+void Application::CheckScene(const GameStateID& id) const
 {
     const std::vector<GameStateID> known = myManager.GetStateIDs();
     if (std::find(known.begin(), known.end(), id) != known.end())
@@ -34,16 +33,15 @@ void Stage::CheckScene(const GameStateID& id) const
     throw UsageError("unknown scene \"" + id + "\"; the scenes are: " + list);
 }
 
-void Stage::OpenWindow(unsigned int width, unsigned int height, const std::string& title,
-                       unsigned int antialiasing)
+gfx::RenderWindow& Application::OpenWindow(unsigned int width, unsigned int height,
+                                           const std::string& title, unsigned int antialiasing)
 {
     myWindow = ProgramWindow::Open(width, height, title, antialiasing);
     myApp.mRenderWindow = myWindow.get();
-    // Before a scene is initialised: it reads the window's size there.
-    DropStartupEvents(*myWindow);
+    return *myWindow;
 }
 
-GameState& Stage::Start(const GameStateID& id)
+GameState& Application::Start(const GameStateID& id)
 {
     CheckScene(id);
     myManager.SetActiveState(id);
@@ -52,7 +50,7 @@ GameState& Stage::Start(const GameStateID& id)
     return scene;
 }
 
-void Stage::CheckPictures() const
+void Application::CheckPictures() const
 {
     const std::vector<std::string> failed = myImages.GetFailedLoads();
     if (!failed.empty())

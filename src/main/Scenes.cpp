@@ -1,8 +1,0 @@
-#include "main/Scenes.hpp"
-
-#include "main/SceneSet.hpp"
-
-void RegisterScenes(GameStateManager& manager)
-{
-    (new SceneSet)->RegisterWith(manager);
-}
