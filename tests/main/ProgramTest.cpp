@@ -8,7 +8,9 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -37,9 +39,14 @@ void RunAndClose(const fs::path& folder, unsigned long iconSide, const std::stri
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(program.WaitForExit(std::chrono::seconds(0))) << "it ended by itself";
     window->RequestClose();
-    // -1: it was still running, or a signal ended it.
-    EXPECT_EQ(program.ExitCode(std::chrono::seconds(20)), 0)
-        << "it did not end with exit code 0 after the close request; it wrote:\n"
+    const std::optional<int> status = program.WaitForExit(std::chrono::seconds(20));
+    EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+        << "after the close request "
+        << (!status ? "it still ran 20 s later"
+            : WIFSIGNALED(*status)
+                ? "signal " + std::to_string(WTERMSIG(*status)) + " ended it"
+                : "it ended with exit code " + std::to_string(WEXITSTATUS(*status)))
+        << "; it wrote:\n"
         << program.Output() << program.Errors();
 
     // The graphics library may have its say besides.
