@@ -70,6 +70,20 @@ void ChainOfThreeVariations(benchmark::State& state)
     MeasurePulse(state, third);
 }
 
+// Whether a run ended without a measurement. Benchmark 1.8 replaced the run's error_occurred by
+// skipped (an error or a skip) and has no version macro to tell them apart: the member the
+// installed version has decides.
+template <typename BenchmarkRun>
+auto MeasuredNothing(const BenchmarkRun& run, int) -> decltype(static_cast<bool>(run.skipped))
+{
+    return static_cast<bool>(run.skipped);
+}
+
+template <typename BenchmarkRun> bool MeasuredNothing(const BenchmarkRun& run, long)
+{
+    return run.error_occurred;
+}
+
 const char* const SineName = "BareSine";
 const std::vector<std::pair<std::string, std::string>> Ratios{
     {"generator", "Generator"},
@@ -88,7 +102,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
         {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.run_type == Run::RT_Iteration && !MeasuredNothing(run, 0))
             {
                 myTimes[run.run_name.function_name].push_back(run.GetAdjustedCPUTime());
             }

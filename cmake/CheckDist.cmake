@@ -16,8 +16,16 @@ if(NOT result EQUAL 0 OR output)
     string(APPEND problems "desktop-file-validate:\n${output}\n")
 endif()
 set(metainfo "${DIST}/org.pulsestage.pulsestage.metainfo.xml")
-execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net --pedantic "${metainfo}"
+# pulsestage has no homepage to name. AppStream 1.0 and later warn about the missing link, which
+# fails the validation, and know the issue by name, so it is lowered to a note there; 0.16 neither
+# raises nor knows it, and refuses the override.
+set(validate "${APPSTREAMCLI}" validate --no-net --pedantic)
+execute_process(COMMAND ${validate} --override=url-homepage-missing=info "${metainfo}"
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(output MATCHES "'url-homepage-missing' is not recognized")
+    execute_process(COMMAND ${validate} "${metainfo}"
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+endif()
 if(NOT result EQUAL 0)
     string(APPEND problems "appstreamcli validate:\n${output}\n")
 endif()

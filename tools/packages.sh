@@ -1,4 +1,4 @@
-# Sourced by run.sh and test.sh: installs the Debian packages given, when any is missing. Needs
+# Sourced by the scripts of tools/: installs the Debian packages given, when any is missing. Needs
 # root, or sudo.
 
 # What the program needs to build.
@@ -9,6 +9,11 @@ TOOL_PACKAGES=(libgif-dev libimgui-dev libgl-dev)
 # What the tests and the benchmarks need besides, the display they run on without a desktop, and
 # the validators of the desktop entry and the AppStream metadata.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth desktop-file-utils appstream)
+# What tools/test-on.sh needs besides on this machine to make a chroot of another release, and in
+# it to make the Debian package (cpack tells the programs by file, dpkg-shlibdeps reads their
+# libraries) and check it.
+CHROOT_PACKAGES=(mmdebstrap)
+PACKAGE_PACKAGES=(dpkg-dev file lintian)
 
 ensure_packages() {
     local missing=()

@@ -2,8 +2,24 @@
 # Builds pulsestage and runs the whole test suite twice: in a plain build, then in a build with
 # AddressSanitizer (leak detection on) and UndefinedBehaviorSanitizer. Without a display it runs
 # under Xvfb. Any failure or sanitizer report fails the command.
+#   tools/test.sh [--plain]     --plain: the plain build alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+usage="usage: tools/test.sh [--plain]  (--plain: the plain build alone, without the sanitizer build)"
+plain_only=false
+case "$*" in
+'') ;;
+--plain) plain_only=true ;;
+-h | --help)
+    echo "$usage"
+    exit 0
+    ;;
+*)
+    echo "$usage" >&2
+    exit 2
+    ;;
+esac
 source tools/packages.sh
 ensure_packages "${PROGRAM_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
@@ -25,6 +41,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPULSESTAGE_BUILD_TESTS=O
     -DPULSESTAGE_BUILD_BENCH=ON -DPULSESTAGE_BUILD_IMAGES=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure
+
+if $plain_only; then
+    exit 0
+fi
 
 echo "== sanitizer build"
 source tools/sanitizer.sh

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -38,9 +39,15 @@ void RunAndClose(const fs::path& folder, unsigned long iconSide, const std::stri
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(program.WaitForExit(std::chrono::seconds(0))) << "it ended by itself";
     window->RequestClose();
-    const auto status = program.WaitForExit(std::chrono::seconds(20));
+    const std::optional<int> status = program.WaitForExit(std::chrono::seconds(20));
     EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-        << "it did not end with exit code 0 after the close request";
+        << "after the close request "
+        << (!status ? "it still ran 20 s later"
+            : WIFSIGNALED(*status)
+                ? "signal " + std::to_string(WTERMSIG(*status)) + " ended it"
+                : "it ended with exit code " + std::to_string(WEXITSTATUS(*status)))
+        << "; it wrote:\n"
+        << program.Output() << program.Errors();
 
     // The graphics library may have its say besides.
     const std::string errors = program.Errors();
