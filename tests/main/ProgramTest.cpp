@@ -48,6 +48,8 @@ void RunAndClose(const fs::path& folder, unsigned long iconSide, const std::stri
                 : "it ended with exit code " + std::to_string(WEXITSTATUS(*status)))
         << "; it wrote:\n"
         << program.Output() << program.Errors();
+    // Else the next program's window could be confused with this one's.
+    EXPECT_TRUE(window->WaitUntilGone(std::chrono::seconds(5))) << "its window outlived it";
 
     // The graphics library may have its say besides.
     const std::string errors = program.Errors();

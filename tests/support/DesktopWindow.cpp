@@ -11,24 +11,37 @@ namespace testing_support
 {
 namespace
 {
-std::optional<Window> FindTopLevel(Display* display, const std::string& title)
+// Calls the visit with each top-level window until it answers true; says whether one did.
+template <typename Visit> bool AnyTopLevel(Display* display, Visit visit)
 {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    std::optional<Window> found;
+    bool found = false;
     for (unsigned int i = 0; i < count && !found; ++i)
     {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && title == name)
-        {
-            found = children[i];
-        }
-        XFree(name);
+        found = visit(children[i]);
     }
     XFree(children);
+    return found;
+}
+
+std::optional<Window> FindTopLevel(Display* display, const std::string& title)
+{
+    std::optional<Window> found;
+    AnyTopLevel(display,
+                [&](Window window)
+                {
+                    char* name = nullptr;
+                    if (XFetchName(display, window, &name) && title == name)
+                    {
+                        found = window;
+                    }
+                    XFree(name);
+                    return found.has_value();
+                });
     return found;
 }
 } // namespace
@@ -47,6 +60,21 @@ std::optional<DesktopWindow> DesktopWindow::WaitFor(const std::string& title,
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return std::nullopt;
+}
+
+bool DesktopWindow::WaitUntilGone(std::chrono::milliseconds limit) const
+{
+    Display* const display = myDisplay.get();
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (AnyTopLevel(display, [this](Window window) { return window == myWindow; }))
+    {
+        if (std::chrono::steady_clock::now() >= deadline)
+        {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
 }
 
 std::pair<unsigned int, unsigned int> DesktopWindow::GetSize() const

@@ -19,6 +19,10 @@ public:
     static std::optional<DesktopWindow> WaitFor(const std::string& title,
                                                 std::chrono::milliseconds limit);
 
+    // Waits until the window no longer exists. The server destroys a window some time after its
+    // process has ended, and may list it meanwhile.
+    bool WaitUntilGone(std::chrono::milliseconds limit) const;
+
     unsigned int GetWidth() const { return GetSize().first; }
     unsigned int GetHeight() const { return GetSize().second; }
     // The class of WM_CLASS, by which desktops match the window to its desktop entry.
