@@ -3,6 +3,7 @@
 #include "gfx/Image.hpp"
 #include "gfx/SfmlAdapter.hpp"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <cstdint>
 #include <vector>

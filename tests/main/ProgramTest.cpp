@@ -27,6 +27,7 @@ void RunAndClose(const fs::path& folder, unsigned long iconSide, const std::stri
                  const std::string& binary = PULSESTAGE_BINARY,
                  const std::vector<std::string>& arguments = {})
 {
+    SCOPED_TRACE(fs::path(binary).filename().string() + " in " + folder.string());
     ChildProcess program(binary, arguments, folder);
     const auto window = DesktopWindow::WaitFor("SFML Window", std::chrono::seconds(20));
     ASSERT_TRUE(window) << "no window titled \"SFML Window\" appeared";
