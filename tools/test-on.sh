@@ -245,10 +245,12 @@ make_chroot "$bare"
 cp "$deb" "$bare/tmp/"
 # Every file outside what apt, dpkg and the temporary folders keep for themselves, with its size
 # and permissions, and every package installed. The caches in root's home are root's: Mesa keeps
-# the shaders of the picture drawn below there, as for any program that draws with OpenGL. A
-# folder's size grows with the entries it ever held, so only its permissions count.
+# the shaders of the picture drawn below there, as for any program that draws with OpenGL, and the
+# X server it is drawn on its compiled keymaps in /var/lib/xkb. A folder's size grows with the
+# entries it ever held, so only its permissions count.
 readonly Snapshot='{ find / -xdev \( -path /proc -o -path /tmp -o -path /var/cache/apt \
-        -o -path /var/lib/apt -o -path /var/lib/dpkg -o -path /var/log -o -path /root/.cache \) \
+        -o -path /var/lib/apt -o -path /var/lib/dpkg -o -path /var/log -o -path /root/.cache \
+        -o -path /var/lib/xkb \) \
         -prune -o -type d -printf "%p %M\n" -o -printf "%p %s %M\n"; dpkg-query -W; } | sort'
 step_with_network "installing it into a bare chroot" "$bare" / "apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xvfb xauth
