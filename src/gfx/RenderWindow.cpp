@@ -41,12 +41,15 @@ bool RenderWindow::GetEvent(Event& event)
         event = myQueuedEvents.front();
         myQueuedEvents.pop_front();
     }
-    else if (mySystemEventsKeptOut)
+    else if (myKeptOut)
     {
-        // Still taken from the system, so that none piles up and a new size is noted.
-        Event dropped;
-        while (PollSystemEvent(dropped))
+        if (*myKeptOut == KeptOut::Dropped)
         {
+            // Still taken from the system, so that none piles up and a new size is noted.
+            Event dropped;
+            while (PollSystemEvent(dropped))
+            {
+            }
         }
         return false;
     }
@@ -63,9 +66,9 @@ void RenderWindow::PushEvent(const Event& event)
     myQueuedEvents.push_back(event);
 }
 
-void RenderWindow::KeepOutSystemEvents()
+void RenderWindow::KeepOutSystemEvents(KeptOut what)
 {
-    mySystemEventsKeptOut = true;
+    myKeptOut = what;
 }
 
 bool RenderWindow::PollSystemEvent(Event& event)

@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <deque>
+#include <optional>
 #include <string>
 
 namespace gfx
@@ -66,11 +67,19 @@ public:
     bool GetEvent(Event& event);
     // Queues an event ahead of the system's, as if the user had caused it.
     void PushEvent(const Event& event);
-    // From now on GetEvent drops the system's events unseen, so that only pushed events reach the
-    // caller and the input state: a run fed with them alone repeats exactly, whatever happens on
-    // the desktop meanwhile (another window taking the focus, the pointer passing by). The window
-    // still takes note of a new size the system reports.
-    void KeepOutSystemEvents();
+    // What GetEvent does with the system's events once they are kept out.
+    enum class KeptOut
+    {
+        // Takes them and drops them unseen; the window still notes a new size the system reports.
+        Dropped,
+        // Leaves them queued for PollSystemEvent: for a caller that takes them itself before
+        // each frame, so that one arriving in between waits for it instead of being lost.
+        Left
+    };
+    // From now on only pushed events reach GetEvent's caller and the input state: a run fed with
+    // them alone repeats exactly, whatever happens on the desktop meanwhile (another window
+    // taking the focus, the pointer passing by).
+    void KeepOutSystemEvents(KeptOut what = KeptOut::Dropped);
     // The system's next event, past the pushed ones and the input state: for waiting on the
     // system's answer to a new window or a resize.
     bool PollSystemEvent(Event& event);
@@ -104,7 +113,7 @@ private:
     // The system's events taken from SFML but not yet from this window: one of SFML's may stand
     // for two of the layer's.
     std::deque<Event> mySystemEvents;
-    bool mySystemEventsKeptOut = false;
+    std::optional<KeptOut> myKeptOut;
     Input myInput;
     bool myMouseCursorVisible = true;
 };

@@ -35,8 +35,9 @@ ScenePlayer::ScenePlayer(const Options& options, std::ostream& out)
     gfx::RenderWindow& window =
         myApplication.OpenWindow(options.Width, options.Height, "SFML Window", 8);
     myEvents = [&window](gfx::Event& event) { return window.PollSystemEvent(event); };
-    // The player hands the scene what it heard of the window system itself, past its own keys.
-    window.KeepOutSystemEvents();
+    // The player hands the scene what it heard of the window system itself, past its own keys;
+    // what arrives while a frame runs waits for the next.
+    window.KeepOutSystemEvents(gfx::RenderWindow::KeptOut::Left);
     gfx::Randomizer::SetSeed(seed);
     myScene = &myApplication.Start(options.Scene);
     myLastFrame.Active = myScene;

@@ -151,3 +151,52 @@ TEST(RenderWindow, ShowsItsIconAndReportsTheDesktopsInputAsSfml2DidUnderX)
     }
     EXPECT_EQ(delivered, expected);
 }
+
+// The player takes the system's events itself before each frame: one that arrives while the frame
+// drains its pushed events, a close request as well, must wait for the player, not be lost. The
+// tools drop them.
+TEST(RenderWindow, KeptOutSystemEventsAreLeftForTheirPollerOrDropped)
+{
+    const auto opened = ProgramWindow::Open(300, 200, "kept out", 0);
+    gfx::RenderWindow& window = *opened;
+    DropStartupEvents(window);
+    using Desktop = testing_support::DesktopWindow;
+    const auto desktop = Desktop::WaitFor("kept out", std::chrono::seconds(10));
+    ASSERT_TRUE(desktop);
+    const auto pollFor = [&window](std::chrono::milliseconds span)
+    {
+        std::vector<gfx::Event::EventType> types;
+        gfx::Event event;
+        for (const auto end = std::chrono::steady_clock::now() + span;
+             std::chrono::steady_clock::now() < end;
+             std::this_thread::sleep_for(std::chrono::milliseconds(10)))
+        {
+            EXPECT_FALSE(window.GetEvent(event)) << "type " << event.type;
+            while (window.PollSystemEvent(event))
+            {
+                types.push_back(event.type);
+            }
+        }
+        return types;
+    };
+
+    window.KeepOutSystemEvents(gfx::RenderWindow::KeptOut::Left);
+    desktop->Send(Desktop::Input::FocusLoss, 0, 0);
+    gfx::Event event;
+    for (int attempt = 0; attempt < 30; ++attempt)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_FALSE(window.GetEvent(event));
+    }
+    EXPECT_EQ(pollFor(std::chrono::milliseconds(300)),
+              std::vector<gfx::Event::EventType>{gfx::Event::LostFocus});
+
+    window.KeepOutSystemEvents();
+    desktop->Send(Desktop::Input::FocusLoss, 0, 0);
+    for (int attempt = 0; attempt < 30; ++attempt)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_FALSE(window.GetEvent(event));
+    }
+    EXPECT_EQ(pollFor(std::chrono::milliseconds(100)), std::vector<gfx::Event::EventType>{});
+}
